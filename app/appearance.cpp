@@ -1,0 +1,19 @@
+#include "app/appearance.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyle>
+#include <QStyleFactory>
+
+void setUpAppearance(QApplication& application) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+    application.setApplicationName(QStringLiteral("descomposicio"));
+    application.setApplicationDisplayName(QString());
+}

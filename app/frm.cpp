@@ -1,0 +1,123 @@
+#include "app/frm.h"
+
+#include "app/form.h"
+#include "app/inputblocker.h"
+#include "app/picturearea.h"
+#include "app/refusal.h"
+#include "app/textbox.h"
+#include "worksheet/decomposition.h"
+#include "worksheet/inputcheck.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+frm::frm(const Clock& clock, QWidget* parent)
+    : QMainWindow(parent)
+    , m_clock(clock)
+    , m_form(new Form(this)) {
+    setObjectName(QStringLiteral("frm"));
+    setWindowTitle(tr("Descomposició factorial"));
+    setCentralWidget(m_form);
+    m_form->setMinimumSize(m_form->sizeHint());
+    createMenus();
+    PauseHost& pauseHost = *this;
+    m_first = std::make_unique<WorksheetBinding>(*m_form, firstNumberControls, pauseHost);
+    m_second = std::make_unique<WorksheetBinding>(*m_form, secondNumberControls, pauseHost);
+    connectWorksheet(*m_first);
+    connectWorksheet(*m_second);
+    m_first->input->setFocus();
+    adjustSize();
+}
+
+frm::~frm() = default;
+
+const Clock& frm::localClock() {
+    static const LocalClock clock;
+    return clock;
+}
+
+void frm::createMenus() {
+    QAction* comencar = menuBar()->addAction(tr("començar"));
+    comencar->setObjectName(QStringLiteral("mnucomençar"));
+
+    QMenu* velocitat = menuBar()->addMenu(tr("velocitat"));
+    velocitat->menuAction()->setObjectName(QStringLiteral("mnuvelocitat"));
+    m_lent = velocitat->addAction(tr("lent"));
+    m_lent->setObjectName(QStringLiteral("mnulent"));
+    m_rapid = velocitat->addAction(tr("rapid"));
+    m_rapid->setObjectName(QStringLiteral("mnurapid"));
+    for (QAction* speed : {m_lent, m_rapid})
+        speed->setCheckable(true);
+    m_lent->setChecked(true);
+
+    // The items set both marks themselves, so a click on the item already checked keeps it
+    // checked instead of leaving neither.
+    connect(m_lent, &QAction::triggered, this, [this] { setSlow(true); });
+    connect(m_rapid, &QAction::triggered, this, [this] { setSlow(false); });
+}
+
+void frm::connectWorksheet(WorksheetBinding& binding) {
+    connect(binding.button, &QPushButton::clicked, this,
+            [this, &binding] { decomposeClicked(binding); });
+    connect(binding.input, &TextBox::clicked, this, [this, &binding] { inputClicked(binding); });
+}
+
+void frm::setSlow(bool slow) {
+    m_lent->setChecked(slow);
+    m_rapid->setChecked(!slow);
+}
+
+void frm::decomposeClicked(WorksheetBinding& binding) {
+    const QString typed = binding.input->text();
+    const InputCheck check = checkInput(typed.toStdString());
+    if (check.verdict != Verdict::Accepted) {
+        QMessageBox::warning(this, windowTitle(), refusalMessage(check, typed));
+        return;
+    }
+    m_running = true;
+    RunOutcome outcome;
+    {
+        const InputBlocker blocker;
+        outcome = decompose(binding.worksheet, binding, check.value);
+    }
+    m_running = false;
+    if (outcome == RunOutcome::Completed)
+        binding.button->setEnabled(false);
+}
+
+void frm::inputClicked(WorksheetBinding& binding) {
+    binding.input->clear();
+}
+
+bool frm::isSlow() const {
+    return m_lent->isChecked();
+}
+
+const Clock& frm::clock() const {
+    return m_clock;
+}
+
+bool frm::sleep(std::chrono::milliseconds duration) {
+    if (m_closing)
+        return false;
+    QEventLoop loop;
+    m_pauseLoop = &loop;
+    QTimer::singleShot(duration, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+    m_pauseLoop = nullptr;
+    return !m_closing;
+}
+
+void frm::closeEvent(QCloseEvent* event) {
+    if (m_running) {
+        // The run is stopped at its next pause, which is where it is waiting now.
+        m_closing = true;
+        if (m_pauseLoop)
+            m_pauseLoop->quit();
+    }
+    QMainWindow::closeEvent(event);
+}

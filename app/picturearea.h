@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <vector>
+
+// A ladder column: numbers printed line by line from a settable x, kept so that they are
+// drawn again whenever the window is repainted.
+class PictureArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureArea(QWidget* parent = nullptr);
+
+    void clear();
+    void setPrintX(float twips);
+    // Draws the text at the print position; x then goes back to 0, one line down.
+    void print(const QString& text);
+
+    float printX() const { return m_printX; }
+    // The printed lines, top to bottom, without their surrounding blanks.
+    QStringList lines() const;
+
+    // Every character of a printed line stands in a cell of this width, so that digits
+    // line up from one line to the next whatever the font's own advance.
+    static constexpr double cellTwips = 90;
+
+    void setScale(double pixelsPerTwip);
+    void setColours(const QColor& back, const QColor& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct PrintedLine {
+        float x;
+        int row;
+        QString text;
+    };
+
+    void updateAccessibleText();
+    double lineHeightPixels() const;
+
+    std::vector<PrintedLine> m_lines;
+    float m_printX = 0;
+    int m_row = 0;
+    double m_scale = 1 / 15.0;
+    QFont m_font;
+    QColor m_back;
+    QColor m_text;
+};
+
+// A fixed-pitch font whose digits fit a ladder cell of that many pixels.
+QFont ladderFont(double cellPixels);

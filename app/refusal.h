@@ -1,0 +1,8 @@
+#pragma once
+
+#include "worksheet/inputcheck.h"
+
+#include <QString>
+
+// What the pupil is told when a typed text cannot be decomposed.
+QString refusalMessage(const InputCheck& check, const QString& typed);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "worksheet/worksheetcontrols.h"
+
+#include <QLineEdit>
+
+// A text box that keeps its text colour as the 32-bit value it was given, so that reading
+// it back returns exactly that value, a system colour included.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    Colour textColour() const { return m_colour; }
+    void setTextColour(Colour colour);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyColour();
+
+    Colour m_colour = colours::normal;
+};

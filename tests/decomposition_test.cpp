@@ -1,0 +1,194 @@
+#include "fakecontrols.h"
+#include "worksheet/decomposition.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+Log emptiedExponentsFrom(int first) {
+    Log lines;
+    for (int k = first; k < factorRowSize; ++k)
+        lines.push_back("exponent " + std::to_string(k) + " ''");
+    return lines;
+}
+
+Log concat(Log a, const Log& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+struct WorkedExample {
+    const char* text;
+    double input;
+    Log expected;
+};
+
+class WorkedExamples : public testing::TestWithParam<WorkedExample> {};
+
+TEST_P(WorkedExamples, draw_every_line_at_its_x_and_fill_every_box) {
+    const WorkedExample& example = GetParam();
+    Worksheet worksheet;
+    FakeControls controls;
+    controls.input = example.text;
+
+    EXPECT_EQ(decompose(worksheet, controls, example.input), RunOutcome::Completed);
+    EXPECT_EQ(controls.log, example.expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Decomposition, WorkedExamples, testing::Values(
+    WorkedExample{"250", 250, concat({
+        "clear Q", "clear D", "x Q 450", "print Q ' 250 '",
+        "pause", "print D ' 2 '", "pause", "x Q 450", "print Q ' 125 '",
+        "pause", "print D ' 5 '", "pause", "x Q 540", "print Q ' 25 '",
+        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 5 '",
+        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 1 '",
+        "base 0 '2'", "base 1 '5'", "exponent 0 '1'", "exponent 1 '3'", "label '250 = '"},
+        emptiedExponentsFrom(2))},
+    WorkedExample{"300", 300, concat({
+        "clear Q", "clear D", "x Q 450", "print Q ' 300 '",
+        "pause", "print D ' 2 '", "pause", "x Q 450", "print Q ' 150 '",
+        "pause", "print D ' 2 '", "pause", "x Q 540", "print Q ' 75 '",
+        "pause", "print D ' 3 '", "pause", "x Q 540", "print Q ' 25 '",
+        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 5 '",
+        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 1 '",
+        "base 0 '2'", "base 1 '3'", "base 2 '5'", "exponent 0 '2'", "exponent 1 '1'", "exponent 2 '2'",
+        "label '300 = '"},
+        emptiedExponentsFrom(3))},
+    // 1 has no prime factor: the ladder is the 1 alone, the row shows 1 with no exponent.
+    WorkedExample{"1", 1, concat({
+        "clear Q", "clear D", "x Q 630", "print Q ' 1 '",
+        "base 0 '1'", "exponent 0 ''", "label '1 = '"},
+        emptiedExponentsFrom(1))},
+    // The label repeats the text as typed, not the number it reads as.
+    WorkedExample{"0250 ", 250, concat({
+        "clear Q", "clear D", "x Q 450", "print Q ' 250 '",
+        "pause", "print D ' 2 '", "pause", "x Q 450", "print Q ' 125 '",
+        "pause", "print D ' 5 '", "pause", "x Q 540", "print Q ' 25 '",
+        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 5 '",
+        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 1 '",
+        "base 0 '2'", "base 1 '5'", "exponent 0 '1'", "exponent 1 '3'", "label '0250  = '"},
+        emptiedExponentsFrom(2))}
+), [](const auto& info) { return "typed_" + std::to_string(info.index) + "_" + std::to_string(static_cast<long long>(info.param.input)); });
+// clang-format on
+
+struct Grouping {
+    double input;
+    std::vector<int> factors;
+    std::vector<int> primes;
+    std::vector<int> exponents;
+};
+
+class Groupings : public testing::TestWithParam<Grouping> {};
+
+TEST_P(Groupings, leave_the_worksheet_holding_the_factors_and_powers) {
+    const Grouping& expected = GetParam();
+    Worksheet ws;
+    FakeControls controls;
+    ASSERT_EQ(decompose(ws, controls, expected.input), RunOutcome::Completed);
+
+    EXPECT_EQ(ws.number, 1);
+    EXPECT_EQ(ws.digitCount, 1);
+    ASSERT_EQ(ws.factorCount, static_cast<int>(expected.factors.size()));
+    EXPECT_EQ(std::vector<int>(ws.factors.begin(), ws.factors.begin() + ws.factorCount),
+              expected.factors);
+    ASSERT_EQ(ws.distinctPrimeCount(), static_cast<int>(expected.primes.size()));
+    for (int k = 0; k < Worksheet::primeCapacity; ++k) {
+        const bool inUse = k < ws.distinctPrimeCount();
+        EXPECT_EQ(ws.primes[k], inUse ? expected.primes[k] : 0) << "prime " << k;
+        EXPECT_EQ(ws.exponents[k], inUse ? expected.exponents[k] : (ws.factorCount ? 1 : 0))
+            << "exponent " << k;
+    }
+    for (int k = 0; k < factorRowSize; ++k) {
+        const bool inUse = k < static_cast<int>(expected.primes.size());
+        EXPECT_EQ(controls.bases[k], inUse ? std::to_string(expected.primes[k]) : "") << k;
+        EXPECT_EQ(controls.exponents[k], inUse ? std::to_string(expected.exponents[k]) : "") << k;
+    }
+}
+
+std::vector<int> repeated(int value, int times) {
+    return std::vector<int>(times, value);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Decomposition, Groupings, testing::Values(
+    Grouping{2, {2}, {2}, {1}},
+    Grouping{32749, {32749}, {32749}, {1}},
+    Grouping{32767, {7, 31, 151}, {7, 31, 151}, {1, 1, 1}},
+    Grouping{32768, repeated(2, 15), {2}, {15}},
+    Grouping{2097152, repeated(2, 21), {2}, {21}},
+    Grouping{510510, {2, 3, 5, 7, 11, 13, 17}, {2, 3, 5, 7, 11, 13, 17}, {1, 1, 1, 1, 1, 1, 1}},
+    Grouping{2147483646, {2, 3, 3, 7, 11, 31, 151, 331}, {2, 3, 7, 11, 31, 151, 331}, {1, 2, 1, 1, 1, 1, 1}},
+    Grouping{1072497001, {32749, 32749}, {32749}, {2}}
+), [](const auto& info) { return "input_" + std::to_string(static_cast<long long>(info.param.input)); });
+// clang-format on
+
+TEST(Decomposition, one_records_no_prime_for_a_comparison_to_match) {
+    Worksheet ws;
+    FakeControls controls;
+    ASSERT_EQ(decompose(ws, controls, 1), RunOutcome::Completed);
+    EXPECT_EQ(ws.factorCount, 0);
+    EXPECT_EQ(ws.distinctPrimeCount(), 0);
+    EXPECT_EQ(ws.primes, Worksheet{}.primes);
+    EXPECT_EQ(ws.exponents, Worksheet{}.exponents);
+}
+
+TEST(Decomposition, a_ladder_of_seven_digit_quotients_counts_them_as_six) {
+    Worksheet ws;
+    FakeControls controls;
+    decompose(ws, controls, 2097152);
+    // 2097152 and 1048576 are printed at the x of six digits, like 524288 after them.
+    EXPECT_EQ(controls.log[2], "x Q 180");
+    EXPECT_EQ(controls.log[3], "print Q ' 2097152 '");
+    EXPECT_EQ(controls.log[7], "x Q 180");
+    EXPECT_EQ(controls.log[8], "print Q ' 1048576 '");
+    EXPECT_EQ(controls.log[12], "x Q 180");
+    EXPECT_EQ(controls.log[13], "print Q ' 524288 '");
+}
+
+TEST(Decomposition, a_window_closed_during_a_pause_stops_the_run_there) {
+    Worksheet ws;
+    FakeControls controls;
+    controls.stopAtPause = 2; // the pause before the second quotient's divisor
+    EXPECT_EQ(decompose(ws, controls, 250), RunOutcome::Stopped);
+    EXPECT_EQ(controls.log.back(), "pause");
+    EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "pause"), 3);
+    EXPECT_TRUE(controls.label.empty());
+}
+
+TEST(Decomposition, empties_an_exponent_box_beside_an_empty_base_box) {
+    Worksheet ws;
+    FakeControls controls;
+    controls.exponents = {"9", "9", "9", "9", "9", "9", "9"};
+    decompose(ws, controls, 12);
+    EXPECT_EQ(controls.exponents, (std::array<std::string, 7>{"2", "1", "", "", "", "", ""}));
+}
+
+struct DigitCount {
+    double number;
+    int digits;
+    int x;
+};
+
+class DigitCounts : public testing::TestWithParam<DigitCount> {};
+
+TEST_P(DigitCounts, count_digits_and_align_the_quotient) {
+    EXPECT_EQ(digitCountOf(GetParam().number), GetParam().digits);
+    EXPECT_EQ(ladderX(digitCountOf(GetParam().number)), GetParam().x);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ladder, DigitCounts, testing::Values(
+    DigitCount{-5, 1, 630}, DigitCount{0, 1, 630}, DigitCount{1, 1, 630}, DigitCount{9.99, 1, 630},
+    DigitCount{10, 2, 540}, DigitCount{99, 2, 540}, DigitCount{100, 3, 450}, DigitCount{999, 3, 450},
+    DigitCount{1000, 4, 360}, DigitCount{9999, 4, 360}, DigitCount{10000, 5, 270}, DigitCount{99999, 5, 270},
+    DigitCount{100000, 6, 180}, DigitCount{999999, 6, 180}, DigitCount{2097152, 6, 180},
+    DigitCount{2147483647, 6, 180}
+), [](const auto& info) { return "case_" + std::to_string(info.index); });
+// clang-format on
+
+} // namespace
