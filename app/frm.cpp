@@ -5,6 +5,7 @@
 #include "app/picturearea.h"
 #include "app/refusal.h"
 #include "app/textbox.h"
+#include "worksheet/comparison.h"
 #include "worksheet/decomposition.h"
 #include "worksheet/inputcheck.h"
 
@@ -18,7 +19,9 @@
 frm::frm(const Clock& clock, QWidget* parent)
     : QMainWindow(parent)
     , m_clock(clock)
-    , m_form(new Form(this)) {
+    , m_form(new Form(this))
+    , m_cmdMCD(m_form->findChild<QPushButton*>(QStringLiteral("cmdMCD")))
+    , m_cmdMCM(m_form->findChild<QPushButton*>(QStringLiteral("cmdMCM"))) {
     setObjectName(QStringLiteral("frm"));
     setWindowTitle(tr("Descomposició factorial"));
     setCentralWidget(m_form);
@@ -29,6 +32,7 @@ frm::frm(const Clock& clock, QWidget* parent)
     m_second = std::make_unique<WorksheetBinding>(*m_form, secondNumberControls, pauseHost);
     connectWorksheet(*m_first);
     connectWorksheet(*m_second);
+    connectComparisons();
     m_first->input->setFocus();
     adjustSize();
 }
@@ -41,8 +45,8 @@ const Clock& frm::localClock() {
 }
 
 void frm::createMenus() {
-    QAction* comencar = menuBar()->addAction(tr("començar"));
-    comencar->setObjectName(QStringLiteral("mnucomençar"));
+    m_comencar = menuBar()->addAction(tr("començar"));
+    m_comencar->setObjectName(QStringLiteral("mnucomençar"));
 
     QMenu* velocitat = menuBar()->addMenu(tr("velocitat"));
     velocitat->menuAction()->setObjectName(QStringLiteral("mnuvelocitat"));
@@ -64,6 +68,12 @@ void frm::connectWorksheet(WorksheetBinding& binding) {
     connect(binding.button, &QPushButton::clicked, this,
             [this, &binding] { decomposeClicked(binding); });
     connect(binding.input, &TextBox::clicked, this, [this, &binding] { inputClicked(binding); });
+}
+
+void frm::connectComparisons() {
+    connect(m_cmdMCD, &QPushButton::clicked, this, &frm::mcdClicked);
+    connect(m_cmdMCM, &QPushButton::clicked, this, &frm::mcmClicked);
+    connect(m_comencar, &QAction::triggered, this, &frm::comencarClicked);
 }
 
 void frm::setSlow(bool slow) {
@@ -91,6 +101,25 @@ void frm::decomposeClicked(WorksheetBinding& binding) {
 
 void frm::inputClicked(WorksheetBinding& binding) {
     binding.input->clear();
+}
+
+void frm::mcdClicked() {
+    markCommonDivisor(m_first->worksheet, *m_first, m_second->worksheet, *m_second);
+    m_cmdMCD->setEnabled(false);
+    m_cmdMCM->setEnabled(true);
+}
+
+void frm::mcmClicked() {
+    markCommonMultiple(*m_first, *m_second);
+    m_cmdMCM->setEnabled(false);
+}
+
+void frm::comencarClicked() {
+    m_first->button->setEnabled(true);
+    m_second->button->setEnabled(true);
+    startAgain(m_first->worksheet, *m_first, m_second->worksheet, *m_second);
+    m_cmdMCD->setEnabled(true);
+    m_cmdMCM->setEnabled(true);
 }
 
 bool frm::isSlow() const {

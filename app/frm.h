@@ -31,9 +31,13 @@ protected:
 private:
     void createMenus();
     void connectWorksheet(WorksheetBinding& binding);
+    void connectComparisons();
 
     void decomposeClicked(WorksheetBinding& binding);
     void inputClicked(WorksheetBinding& binding);
+    void mcdClicked();
+    void mcmClicked();
+    void comencarClicked();
     void setSlow(bool slow);
 
     bool isSlow() const override;
@@ -44,6 +48,9 @@ private:
     Form* m_form;
     std::unique_ptr<WorksheetBinding> m_first;
     std::unique_ptr<WorksheetBinding> m_second;
+    QPushButton* m_cmdMCD;
+    QPushButton* m_cmdMCM;
+    QAction* m_comencar = nullptr;
     QAction* m_lent = nullptr;
     QAction* m_rapid = nullptr;
     QEventLoop* m_pauseLoop = nullptr;

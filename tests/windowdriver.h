@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/colours.h"
+#include "app/frm.h"
+#include "app/picturearea.h"
+#include "app/textbox.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QString>
+#include <QTest>
+
+// Drives the real window as a pupil would: typing, clicking buttons and menu items, and
+// reading the controls back by their names.
+class WindowDriver {
+public:
+    explicit WindowDriver(frm& window)
+        : m_window(window) {}
+
+    template <typename Control = QWidget> Control* control(const QString& name) const {
+        auto* found = m_window.findChild<Control*>(name);
+        if (!found)
+            qFatal("no control named %s", qPrintable(name));
+        return found;
+    }
+    QAction* action(const QString& name) const { return control<QAction>(name); }
+
+    // Number 0 is the first, 1 the second.
+    TextBox* input(int number) const { return control<TextBox>(number == 0 ? "txt1" : "txt6"); }
+    QPushButton* button(int number) const {
+        return control<QPushButton>(number == 0 ? "cmd" : "cmd1");
+    }
+    PictureArea* quotients(int number) const {
+        return control<PictureArea>(number == 0 ? "pic1" : "pic3");
+    }
+    PictureArea* divisors(int number) const {
+        return control<PictureArea>(number == 0 ? "pic2" : "pic4");
+    }
+    QLabel* label(int number) const {
+        return control<QLabel>(QStringLiteral("Label1_%1").arg(number));
+    }
+    TextBox* base(int number, int k) const {
+        return control<TextBox>(QStringLiteral("txt%1_%2").arg(number == 0 ? 2 : 4).arg(k));
+    }
+    TextBox* exponent(int number, int k) const {
+        return control<TextBox>(QStringLiteral("txt%1_%2").arg(number == 0 ? 3 : 5).arg(k));
+    }
+
+    void click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    // Types the text into a number's box (the click empties it first) and presses its button.
+    void decompose(int number, const QString& text) const {
+        click(input(number));
+        QTest::keyClicks(input(number), text);
+        click(button(number));
+    }
+
+    // Clicks an item of the menu bar, or of the submenu that the item on the bar opens.
+    void chooseMenu(const QString& name, const QString& submenu = QString()) const {
+        QMenuBar* bar = m_window.menuBar();
+        if (submenu.isEmpty()) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action(name)).center());
+            return;
+        }
+        QAction* opener = action(submenu);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(opener).center());
+        QMenu* menu = opener->menu();
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action(name)).center());
+    }
+    void chooseRapid() const {
+        chooseMenu(QStringLiteral("mnurapid"), QStringLiteral("mnuvelocitat"));
+    }
+    void chooseLent() const {
+        chooseMenu(QStringLiteral("mnulent"), QStringLiteral("mnuvelocitat"));
+    }
+    void comencar() const { chooseMenu(QStringLiteral("mnucomençar")); }
+
+    // The colour marks of a factor row, one character a pair: R red, B dark blue, '.' normal.
+    QString marks(int number) const {
+        QString row;
+        for (int k = 0; k < factorRowSize; ++k) {
+            const Colour colour = base(number, k)->textColour();
+            if (exponent(number, k)->textColour() != colour)
+                return QStringLiteral("pair %1 split").arg(k);
+            for (TextBox* box : {base(number, k), exponent(number, k)})
+                if (box->palette().color(QPalette::Text) != toQColor(colour))
+                    return QStringLiteral("pair %1 drawn in another colour").arg(k);
+            row += colour == colours::divisorMark    ? 'R'
+                   : colour == colours::multipleMark ? 'B'
+                   : colour == colours::normal       ? '.'
+                                                     : '?';
+        }
+        return row;
+    }
+
+private:
+    frm& m_window;
+};
