@@ -17,10 +17,6 @@ struct Pair {
     }
 };
 
-std::vector<std::string> colourLog(const FakeControls& controls) {
-    return controls.log;
-}
-
 TEST(Comparison, common_divisor_marks_the_smaller_power_once_per_shared_prime) {
     Pair first(250), second(300);
     markCommonDivisor(first.worksheet, first.controls, second.worksheet, second.controls);
