@@ -137,14 +137,13 @@ TEST(Decomposition, one_records_no_prime_for_a_comparison_to_match) {
     EXPECT_EQ(ws.exponents, Worksheet{}.exponents);
 }
 
-TEST(Decomposition, a_ladder_of_seven_digit_quotients_counts_them_as_six) {
+TEST(Decomposition, quotients_of_seven_digits_and_more_stay_right_aligned) {
     Worksheet ws;
     FakeControls controls;
     decompose(ws, controls, 2097152);
-    // 2097152 and 1048576 are printed at the x of six digits, like 524288 after them.
-    EXPECT_EQ(controls.log[2], "x Q 180");
+    EXPECT_EQ(controls.log[2], "x Q 90");
     EXPECT_EQ(controls.log[3], "print Q ' 2097152 '");
-    EXPECT_EQ(controls.log[7], "x Q 180");
+    EXPECT_EQ(controls.log[7], "x Q 90");
     EXPECT_EQ(controls.log[8], "print Q ' 1048576 '");
     EXPECT_EQ(controls.log[12], "x Q 180");
     EXPECT_EQ(controls.log[13], "print Q ' 524288 '");
@@ -186,8 +185,9 @@ INSTANTIATE_TEST_SUITE_P(Ladder, DigitCounts, testing::Values(
     DigitCount{-5, 1, 630}, DigitCount{0, 1, 630}, DigitCount{1, 1, 630}, DigitCount{9.99, 1, 630},
     DigitCount{10, 2, 540}, DigitCount{99, 2, 540}, DigitCount{100, 3, 450}, DigitCount{999, 3, 450},
     DigitCount{1000, 4, 360}, DigitCount{9999, 4, 360}, DigitCount{10000, 5, 270}, DigitCount{99999, 5, 270},
-    DigitCount{100000, 6, 180}, DigitCount{999999, 6, 180}, DigitCount{2097152, 6, 180},
-    DigitCount{2147483647, 6, 180}
+    DigitCount{100000, 6, 180}, DigitCount{999999, 6, 180}, DigitCount{1000000, 7, 90},
+    DigitCount{2097152, 7, 90}, DigitCount{99999999, 8, 0}, DigitCount{123456789, 9, -90},
+    DigitCount{1000000000, 10, -180}, DigitCount{2147483647, 10, -180}
 ), [](const auto& info) { return "case_" + std::to_string(info.index); });
 // clang-format on
 

@@ -52,8 +52,10 @@ void fillFactorRow(const Worksheet& ws, WorksheetControls& controls) {
 } // namespace
 
 int digitCountOf(double number) {
+    // Every digit counts, up to the ten of the largest input, so that long quotients stay
+    // right-aligned with the short ones.
     int digits = 1;
-    for (double bound = 10; digits < 6 && number >= bound; bound *= 10)
+    for (double bound = 10; number >= bound; bound *= 10)
         ++digits;
     return digits;
 }

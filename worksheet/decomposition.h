@@ -3,7 +3,7 @@
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetcontrols.h"
 
-// Digits of a number as the ladder counts them: 1 below 10, and so on.
+// Decimal digits of a number's whole part: 1 below 10, 2 below 100, and so on.
 int digitCountOf(double number);
 
 // Sets the worksheet's digit count from its current number.

@@ -9,8 +9,8 @@
 
 namespace {
 
-Verdict checkFactors(std::int64_t n) {
-    int factors = 0;
+Verdict checkFactors(std::int64_t n, int& factors) {
+    factors = 0;
     int distinct = 0;
     for (std::int64_t d = 2; d * d <= n; ++d) {
         if (n % d != 0)
@@ -49,6 +49,6 @@ InputCheck checkInput(std::string_view text) {
     else if (reading.value > largestInput)
         check.verdict = Verdict::TooLarge;
     else
-        check.verdict = checkFactors(static_cast<std::int64_t>(reading.value));
+        check.verdict = checkFactors(static_cast<std::int64_t>(reading.value), check.factorCount);
     return check;
 }

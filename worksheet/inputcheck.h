@@ -15,7 +15,8 @@ enum class Verdict {
 
 struct InputCheck {
     Verdict verdict = Verdict::Empty;
-    double value = 0; // the number the text reads as
+    double value = 0;    // the number the text reads as
+    int factorCount = 0; // prime factors counted with repetition, for an accepted number
 };
 
 constexpr double largestInput = 2147483647;
