@@ -1,12 +1,13 @@
 #include "app/appearance.h"
 
+#include "app/classroomstyle.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QStyle>
-#include <QStyleFactory>
 
 void setUpAppearance(QApplication& application) {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ClassroomStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),

@@ -2,12 +2,18 @@
 
 #include "app/layout.h"
 
+#include <QRectF>
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
+class QFont;
+
 // The client area of the window: builds every control from the layout table and places
-// it, scaled from twips to pixels.
+// it, scaled from twips to pixels by the largest factor at which the whole form fits,
+// centred in any room to spare. Boxes and labels grow to show their whole text, and a
+// ladder column grows leftwards for a quotient that needs it.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +23,7 @@ public:
     double scale() const { return m_scale; }
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -25,14 +32,33 @@ private:
     struct Placed {
         const ControlRow* row;
         QWidget* widget;
+        QRectF twips;   // where it stands now
+        int fontPixels; // at the current scale
+    };
+    struct FactorRow {
+        std::array<Placed*, factorRowSize> bases;
+        std::array<Placed*, factorRowSize> exponents;
+        Placed* label;
     };
 
     QWidget* createControl(const ControlRow& row);
     void setUpTabOrder();
+    Placed& placed(const QString& name);
+    FactorRow factorRow(const ControlNames& names);
+
     void placeControls();
-    QRect pixelRect(const TwipsRect& twips) const;
+    void growLadderColumn(Placed& column);
+    void fitFactorRow(const FactorRow& row);
+    void fitLabel(Placed& label);
+    void applyPlaces();
+
+    int nominalFontPixels(ControlKind kind) const;
+    double textTwips(const QString& text, const QFont& font, int pixels) const;
+    QRect pixelRect(const QRectF& twips) const;
 
     std::vector<Placed> m_controls;
+    std::array<FactorRow, 2> m_factorRows;
+    double m_rowRightLimit = 0;
     double m_scale = 1 / designTwipsPerPixel;
     QPointF m_origin;
 };

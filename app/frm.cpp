@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 frm::frm(const Clock& clock, QWidget* parent)
@@ -33,6 +34,7 @@ frm::frm(const Clock& clock, QWidget* parent)
     connectWorksheet(*m_first);
     connectWorksheet(*m_second);
     connectComparisons();
+    createFullScreenKeys();
     m_first->input->setFocus();
     adjustSize();
 }
@@ -68,6 +70,25 @@ void frm::connectWorksheet(WorksheetBinding& binding) {
     connect(binding.button, &QPushButton::clicked, this,
             [this, &binding] { decomposeClicked(binding); });
     connect(binding.input, &TextBox::clicked, this, [this, &binding] { inputClicked(binding); });
+    connect(binding.input, &QLineEdit::returnPressed, this, [&binding] {
+        if (binding.button->isEnabled())
+            binding.button->click();
+    });
+}
+
+void frm::createFullScreenKeys() {
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, [this] {
+        if (isFullScreen())
+            showNormal();
+        else
+            showFullScreen();
+    });
+    auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(leave, &QShortcut::activated, this, [this] {
+        if (isFullScreen())
+            showNormal();
+    });
 }
 
 void frm::connectComparisons() {
@@ -88,6 +109,9 @@ void frm::decomposeClicked(WorksheetBinding& binding) {
         QMessageBox::warning(this, windowTitle(), refusalMessage(check, typed));
         return;
     }
+    // Both columns space their lines alike, so that each divisor stays beside its quotient.
+    for (PictureArea* column : {binding.quotients, binding.divisors})
+        column->setExpectedLines(check.factorCount + 1);
     m_running = true;
     RunOutcome outcome;
     {

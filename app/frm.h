@@ -32,6 +32,8 @@ private:
     void createMenus();
     void connectWorksheet(WorksheetBinding& binding);
     void connectComparisons();
+    // F11 switches full screen on and off; Esc also leaves it.
+    void createFullScreenKeys();
 
     void decomposeClicked(WorksheetBinding& binding);
     void inputClicked(WorksheetBinding& binding);

@@ -42,3 +42,19 @@ struct ControlRow {
 };
 
 extern const std::array<ControlRow, 42> formLayout;
+
+// The object names of one number's controls.
+struct ControlNames {
+    const char* input;
+    const char* button;
+    const char* quotients;
+    const char* divisors;
+    const char* bases; // element k is named bases_k
+    const char* exponents;
+    const char* label;
+};
+
+constexpr ControlNames firstNumberControls{"txt1", "cmd",  "pic1",    "pic2",
+                                           "txt2", "txt3", "Label1_0"};
+constexpr ControlNames secondNumberControls{"txt6", "cmd1", "pic3",    "pic4",
+                                            "txt4", "txt5", "Label1_1"};

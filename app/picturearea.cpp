@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include <cmath>
+#include <algorithm>
 
 QFont ladderFont(double cellPixels) {
     QFont font;
@@ -34,8 +34,7 @@ void PictureArea::clear() {
     m_lines.clear();
     m_printX = 0;
     m_row = 0;
-    updateAccessibleText();
-    update();
+    contentChanged();
 }
 
 void PictureArea::setPrintX(float twips) {
@@ -46,8 +45,7 @@ void PictureArea::print(const QString& text) {
     m_lines.push_back({m_printX, m_row, text});
     m_printX = 0;
     ++m_row;
-    updateAccessibleText();
-    update();
+    contentChanged();
 }
 
 QStringList PictureArea::lines() const {
@@ -55,6 +53,11 @@ QStringList PictureArea::lines() const {
     for (const PrintedLine& line : m_lines)
         result << line.text.trimmed();
     return result;
+}
+
+void PictureArea::setExpectedLines(int lines) {
+    m_expectedLines = lines;
+    update();
 }
 
 void PictureArea::setScale(double pixelsPerTwip) {
@@ -71,8 +74,35 @@ void PictureArea::setColours(const QColor& back, const QColor& text) {
     update();
 }
 
-double PictureArea::lineHeightPixels() const {
+double PictureArea::lineHeight() const {
     return QFontMetricsF(m_font).height();
+}
+
+double PictureArea::lineStep() const {
+    const int lines = std::max(m_row, m_expectedLines);
+    if (lines < 2)
+        return lineHeight();
+    return std::min(lineHeight(), (height() - lineHeight()) / (lines - 1));
+}
+
+double PictureArea::lineTop(int row) const {
+    return row * lineStep();
+}
+
+void PictureArea::contentChanged() {
+    setAccessibleDescription(lines().join(QLatin1Char('\n')));
+    double overhang = 0;
+    for (const PrintedLine& line : m_lines) {
+        qsizetype firstInk = 0;
+        while (firstInk < line.text.size() && line.text.at(firstInk).isSpace())
+            ++firstInk;
+        overhang = std::max(overhang, -(line.x + firstInk * cellTwips));
+    }
+    if (overhang != m_overhang) {
+        m_overhang = overhang;
+        emit overhangChanged();
+    }
+    update();
 }
 
 void PictureArea::paintEvent(QPaintEvent*) {
@@ -81,16 +111,13 @@ void PictureArea::paintEvent(QPaintEvent*) {
     painter.setFont(m_font);
     painter.setPen(m_text);
     const double cell = cellTwips * m_scale;
-    const double lineHeight = lineHeightPixels();
+    const double height = lineHeight();
     for (const PrintedLine& line : m_lines) {
-        const double top = line.row * lineHeight;
+        const double left = (line.x + m_overhang) * m_scale;
+        const double top = lineTop(line.row);
         for (int i = 0; i < line.text.size(); ++i) {
-            const QRectF box(line.x * m_scale + i * cell, top, cell, lineHeight);
+            const QRectF box(left + i * cell, top, cell, height);
             painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, line.text.at(i));
         }
     }
-}
-
-void PictureArea::updateAccessibleText() {
-    setAccessibleDescription(lines().join(QLatin1Char('\n')));
 }

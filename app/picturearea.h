@@ -9,7 +9,7 @@
 #include <vector>
 
 // A ladder column: numbers printed line by line from a settable x, kept so that they are
-// drawn again whenever the window is repainted.
+// drawn again, at any scale, whenever the window is repainted.
 class PictureArea : public QWidget {
     Q_OBJECT
 public:
@@ -24,12 +24,26 @@ public:
     // The printed lines, top to bottom, without their surrounding blanks.
     QStringList lines() const;
 
+    // How many lines the coming ladder will have: where they would run past the bottom,
+    // the lines draw closer together so that every one of them shows.
+    void setExpectedLines(int lines);
+    // The top of a printed line, in pixels from the area's top.
+    double lineTop(int row) const;
+    double lineHeight() const;
+
+    // How far left of the area's left edge the printed digits reach, in twips: the form
+    // widens the area by that much.
+    double leftOverhangTwips() const { return m_overhang; }
+
     // Every character of a printed line stands in a cell of this width, so that digits
     // line up from one line to the next whatever the font's own advance.
     static constexpr double cellTwips = 90;
 
     void setScale(double pixelsPerTwip);
     void setColours(const QColor& back, const QColor& text);
+
+signals:
+    void overhangChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,12 +55,14 @@ private:
         QString text;
     };
 
-    void updateAccessibleText();
-    double lineHeightPixels() const;
+    void contentChanged();
+    double lineStep() const;
 
     std::vector<PrintedLine> m_lines;
     float m_printX = 0;
     int m_row = 0;
+    int m_expectedLines = 0;
+    double m_overhang = 0;
     double m_scale = 1 / 15.0;
     QFont m_font;
     QColor m_back;

@@ -3,6 +3,8 @@
 #include "app/colours.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
 
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent) {
@@ -18,6 +20,23 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    // The line edit's own drawing keeps room for the font's widest overhangs, which in a
+    // box as narrow as a power's would scroll even a two-digit number out of sight. While
+    // nobody edits it, a frameless box draws its whole text itself.
+    if (hasFrame() || hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    painter.setPen(palette().color(QPalette::Text));
+    const int margin = framelessMarginPixels;
+    painter.drawText(rect().adjusted(margin, 0, -margin, 0), int(alignment()), text());
 }
 
 void TextBox::changeEvent(QEvent* event) {

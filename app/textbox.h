@@ -12,6 +12,9 @@ public:
     explicit TextBox(QWidget* parent = nullptr);
 
     Colour textColour() const { return m_colour; }
+
+    // A frameless box not being edited draws its text itself, 1 pixel in from each side.
+    static constexpr int framelessMarginPixels = 1;
     void setTextColour(Colour colour);
 
 signals:
@@ -19,6 +22,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -1,9 +1,9 @@
 #include "app/worksheetbinding.h"
 
+#include "app/captionlabel.h"
 #include "app/picturearea.h"
 #include "app/textbox.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -35,7 +35,7 @@ WorksheetBinding::WorksheetBinding(const QWidget& form, const ControlNames& name
     , divisors(find<PictureArea>(form, QLatin1String(names.divisors)))
     , bases(findRow(form, names.bases))
     , exponents(findRow(form, names.exponents))
-    , label(find<QLabel>(form, QLatin1String(names.label)))
+    , label(find<CaptionLabel>(form, QLatin1String(names.label)))
     , m_pauseHost(pauseHost) {}
 
 std::string WorksheetBinding::inputText() const {
@@ -80,7 +80,7 @@ void WorksheetBinding::setPairColour(int k, Colour colour) {
 }
 
 void WorksheetBinding::setLabelCaption(const std::string& caption) {
-    label->setText(fromStd(caption));
+    label->setCaption(fromStd(caption));
 }
 
 bool WorksheetBinding::pause() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/layout.h"
 #include "worksheet/steppause.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetcontrols.h"
@@ -7,26 +8,10 @@
 #include <array>
 
 class PictureArea;
-class QLabel;
+class CaptionLabel;
 class QPushButton;
 class QWidget;
 class TextBox;
-
-// The object names of one number's controls.
-struct ControlNames {
-    const char* input;
-    const char* button;
-    const char* quotients;
-    const char* divisors;
-    const char* bases; // element k is named bases_k
-    const char* exponents;
-    const char* label;
-};
-
-constexpr ControlNames firstNumberControls{"txt1", "cmd",  "pic1",    "pic2",
-                                           "txt2", "txt3", "Label1_0"};
-constexpr ControlNames secondNumberControls{"txt6", "cmd1", "pic3",    "pic4",
-                                            "txt4", "txt5", "Label1_1"};
 
 // One number's worksheet bound to its own controls: the one body of the decomposition and
 // of the commands serves both numbers through two of these.
@@ -41,7 +26,7 @@ public:
     PictureArea* const divisors;
     const std::array<TextBox*, factorRowSize> bases;
     const std::array<TextBox*, factorRowSize> exponents;
-    QLabel* const label;
+    CaptionLabel* const label;
 
     std::string inputText() const override;
     void clear(Column column) override;
