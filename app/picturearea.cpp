@@ -91,12 +91,15 @@ double PictureArea::lineTop(int row) const {
 
 void PictureArea::contentChanged() {
     setAccessibleDescription(lines().join(QLatin1Char('\n')));
+    // The first digit keeps a little room from the edge, as the drawn layout gives every
+    // number up to eight digits.
+    constexpr double edgeMarginTwips = 30;
     double overhang = 0;
     for (const PrintedLine& line : m_lines) {
         qsizetype firstInk = 0;
         while (firstInk < line.text.size() && line.text.at(firstInk).isSpace())
             ++firstInk;
-        overhang = std::max(overhang, -(line.x + firstInk * cellTwips));
+        overhang = std::max(overhang, edgeMarginTwips - (line.x + firstInk * cellTwips));
     }
     if (overhang != m_overhang) {
         m_overhang = overhang;

@@ -1,0 +1,353 @@
+#include "app/appearance.h"
+#include "app/factorrowlayout.h"
+#include "windowdriver.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+
+// The window as a class sees it on a projector: scaled to any size, every digit shown,
+// usable from the keyboard and by a screen reader.
+class ClassroomWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controls_scale_with_the_window_data();
+    void controls_scale_with_the_window();
+    void the_form_is_centred_in_spare_room();
+    void the_window_gets_no_smaller_than_its_design_size();
+    void a_drawn_ladder_is_drawn_again_at_the_new_scale();
+    void quotients_end_in_the_same_pixel_column_data();
+    void quotients_end_in_the_same_pixel_column();
+    void every_digit_of_a_ladder_shows_data();
+    void every_digit_of_a_ladder_shows();
+    void factor_boxes_and_labels_show_their_whole_text_data();
+    void factor_boxes_and_labels_show_their_whole_text();
+    void a_box_that_grows_moves_the_pairs_to_its_right_along();
+    void enter_in_an_input_box_presses_its_button();
+    void the_menus_work_from_the_keyboard();
+    void f11_switches_full_screen_and_esc_leaves_it();
+    void every_control_has_a_catalan_name();
+
+private:
+    void resizeForm(double factor);
+    QRect expectedPixels(int left, int top, int width, int height) const;
+
+    std::unique_ptr<frm> m_window;
+    std::unique_ptr<WindowDriver> m_driver;
+};
+
+void ClassroomWindowTest::init() {
+    m_window = std::make_unique<frm>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_driver = std::make_unique<WindowDriver>(*m_window);
+    m_driver->chooseRapid();
+}
+
+void ClassroomWindowTest::cleanup() {
+    m_driver.reset();
+    m_window.reset();
+}
+
+// Resizes the window so that its client area is the design size times the factor.
+void ClassroomWindowTest::resizeForm(double factor) {
+    QWidget* form = m_window->centralWidget();
+    const QSize extra = m_window->size() - form->size();
+    m_window->resize(QSize(qRound(643 * factor), qRound(455 * factor)) + extra);
+    QTRY_COMPARE(form->size(), QSize(qRound(643 * factor), qRound(455 * factor)));
+}
+
+QRect ClassroomWindowTest::expectedPixels(int left, int top, int width, int height) const {
+    QWidget* form = m_window->centralWidget();
+    const double scale = std::min(form->width() / 9645.0, form->height() / 6825.0);
+    const double x0 = (form->width() - 9645 * scale) / 2;
+    const double y0 = (form->height() - 6825 * scale) / 2;
+    const auto x = [&](double t) { return int(std::lround(x0 + t * scale)); };
+    const auto y = [&](double t) { return int(std::lround(y0 + t * scale)); };
+    return QRect(x(left), y(top), x(left + width) - x(left), y(top + height) - y(top));
+}
+
+void ClassroomWindowTest::controls_scale_with_the_window_data() {
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<int>("baseFontPixels");
+    QTest::addColumn<int>("exponentFontPixels");
+    QTest::newRow("100 %") << 1.0 << 13 << 11;
+    QTest::newRow("150 %") << 1.5 << 20 << 17;
+    QTest::newRow("200 %") << 2.0 << 26 << 22;
+}
+
+void ClassroomWindowTest::controls_scale_with_the_window() {
+    QFETCH(double, factor);
+    resizeForm(factor);
+    QCOMPARE(m_driver->control("txt1")->geometry(), expectedPixels(600, 480, 1095, 285));
+    QCOMPARE(m_driver->control("cmdMCM")->geometry(), expectedPixels(6720, 5280, 615, 375));
+    QCOMPARE(m_driver->control("pic3")->geometry(), expectedPixels(4800, 480, 855, 3495));
+    QCOMPARE(m_driver->control("Label1_1")->geometry(), expectedPixels(2640, 5400, 975, 375));
+    QCOMPARE(m_driver->control("txt4_0")->geometry(), expectedPixels(3710, 5400, 270, 300));
+    QCOMPARE(m_driver->control("txt5_5")->geometry(), expectedPixels(5910, 5280, 180, 195));
+    QCOMPARE(m_driver->control("txt3_4")->geometry(), expectedPixels(5520, 4680, 180, 165));
+    const QRect line = m_driver->control("Line1_0")->geometry();
+    QCOMPARE(line.top(), expectedPixels(5760, 240, 0, 3840).top());
+    QCOMPARE(line.bottom(), expectedPixels(5760, 240, 0, 3840).bottom());
+    QVERIFY(std::abs(line.center().x() - expectedPixels(5760, 240, 0, 3840).left()) <= 1);
+    QCOMPARE(line.width(), std::max(1, int(std::lround(factor))));
+    QFETCH(int, baseFontPixels);
+    QFETCH(int, exponentFontPixels);
+    QCOMPARE(m_driver->base(1, 0)->font().pixelSize(), baseFontPixels);
+    QCOMPARE(m_driver->label(0)->font().pixelSize(), baseFontPixels);
+    QCOMPARE(m_driver->exponent(1, 0)->font().pixelSize(), exponentFontPixels);
+    QCOMPARE(m_driver->input(0)->font().pixelSize(), exponentFontPixels);
+}
+
+void ClassroomWindowTest::the_form_is_centred_in_spare_room() {
+    QWidget* form = m_window->centralWidget();
+    m_window->resize(m_window->size() + QSize(643, 0)); // twice as wide, as high as designed
+    QTRY_COMPARE(form->width(), 2 * 643);
+    // The height sets the scale; the room to spare is shared out left and right.
+    const QRect first = m_driver->control("txt1")->geometry();
+    const QRect second = m_driver->control("txt6")->geometry();
+    QCOMPARE(first.size(), QSize(73, 19));
+    QCOMPARE(first.top(), 32);
+    const int spareLeft = first.left() - 40;
+    const int spareRight = form->width() - (second.right() + 1) - (643 - 537);
+    QVERIFY(std::abs(spareLeft - 643 / 2) <= 1);
+    QVERIFY(std::abs(spareRight - 643 / 2) <= 1);
+}
+
+void ClassroomWindowTest::the_window_gets_no_smaller_than_its_design_size() {
+    m_window->resize(300, 200);
+    QTest::qWait(20);
+    QVERIFY(m_window->centralWidget()->width() >= 643);
+    QVERIFY(m_window->centralWidget()->height() >= 455);
+}
+
+void ClassroomWindowTest::a_drawn_ladder_is_drawn_again_at_the_new_scale() {
+    m_driver->decompose(0, "250");
+    const QImage small = m_driver->quotients(0)->grab().toImage();
+    resizeForm(2);
+    QCOMPARE(m_driver->quotients(0)->accessibleDescription(), "250\n125\n25\n5\n1");
+    const QImage large = m_driver->quotients(0)->grab().toImage();
+    QCOMPARE(large.size(), small.size() * 2);
+    // Ink shows at twice the size: count the dark pixels of each.
+    const auto ink = [](const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        return dark;
+    };
+    QVERIFY(ink(small) > 0);
+    QVERIFY(ink(large) > 3 * ink(small));
+}
+
+void ClassroomWindowTest::quotients_end_in_the_same_pixel_column_data() {
+    QTest::addColumn<double>("factor");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("173 %") << 1.73;
+}
+
+void ClassroomWindowTest::quotients_end_in_the_same_pixel_column() {
+    // 5 to the 13th: quotients of 10 digits down to 1, every one of them ending in 5 but
+    // the last, 1.
+    QFETCH(double, factor);
+    resizeForm(factor);
+    m_driver->decompose(0, "1220703125");
+    PictureArea* column = m_driver->quotients(0);
+    QCOMPARE(column->lines().size(), 14);
+    const QImage image = column->grab().toImage();
+    const auto rightEdge = [&](int row) {
+        const int top = int(std::ceil(column->lineTop(row)));
+        const int bottom = int(std::floor(column->lineTop(row) + column->lineHeight()));
+        for (int x = image.width() - 1; x >= 0; --x)
+            for (int y = top; y < bottom && y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 160)
+                    return x;
+        return -1;
+    };
+    const int edge = rightEdge(0);
+    QVERIFY(edge > 0);
+    for (int row = 1; row < 13; ++row)
+        QCOMPARE(rightEdge(row), edge);
+}
+
+void ClassroomWindowTest::every_digit_of_a_ladder_shows_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("number");
+    QTest::newRow("2147483646: quotients of 10 digits") << "2147483646" << 0;
+    QTest::newRow("2147483646 in the second ladder") << "2147483646" << 1;
+    QTest::newRow("2097152: 22 lines") << "2097152" << 0;
+    QTest::newRow("1073741823 and 22 lines in the second ladder") << "2097152" << 1;
+}
+
+void ClassroomWindowTest::every_digit_of_a_ladder_shows() {
+    QFETCH(QString, input);
+    QFETCH(int, number);
+    m_driver->decompose(number, input);
+    for (PictureArea* column : {m_driver->quotients(number), m_driver->divisors(number)}) {
+        const int lines = column->lines().size();
+        QVERIFY(column->lineTop(lines - 1) + column->lineHeight() <= column->height());
+        // Lines do not overlap into unreadable ink.
+        QVERIFY(column->lineTop(1) - column->lineTop(0) >= 0.85 * column->lineHeight());
+        // Nothing is printed against the left edge: the column has room for every digit.
+        const QImage image = column->grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            QVERIFY2(qGray(image.pixel(0, y)) > 200,
+                     qPrintable(QStringLiteral("ink at the edge, y %1").arg(y)));
+    }
+    // The widened quotient column stays clear of its neighbours.
+    const QRect quotients = m_driver->quotients(number)->geometry();
+    QVERIFY(!quotients.intersects(m_driver->input(0)->geometry()));
+    QVERIFY(!quotients.intersects(m_driver->button(0)->geometry()));
+    QVERIFY(!quotients.intersects(m_driver->divisors(0)->geometry()));
+    QVERIFY(!quotients.intersects(m_driver->control("Line1_1")->geometry()));
+}
+
+void ClassroomWindowTest::factor_boxes_and_labels_show_their_whole_text_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("factor");
+    for (const double factor : {1.0, 1.5}) {
+        const QString scale = QStringLiteral(" at %1 %").arg(factor * 100);
+        QTest::newRow(qPrintable("202" + scale)) << "202" << factor;
+        QTest::newRow(qPrintable("2147483646" + scale)) << "2147483646" << factor;
+        QTest::newRow(qPrintable("510510" + scale)) << "510510" << factor;
+        QTest::newRow(qPrintable("2097152" + scale)) << "2097152" << factor;
+        QTest::newRow(qPrintable("983452470" + scale))
+            << "983452470" << factor; // 2·3·5·7·11·13·32749
+    }
+}
+
+void ClassroomWindowTest::factor_boxes_and_labels_show_their_whole_text() {
+    QFETCH(QString, input);
+    QFETCH(double, factor);
+    resizeForm(factor);
+    for (int number = 0; number < 2; ++number) {
+        m_driver->decompose(number, input);
+        QWidget* button = m_driver->control(number == 0 ? "cmdMCD" : "cmdMCM");
+        for (int k = 0; k < factorRowSize; ++k) {
+            for (TextBox* box : {m_driver->base(number, k), m_driver->exponent(number, k)}) {
+                const double needed = QFontMetricsF(box->font()).horizontalAdvance(box->text()) +
+                                      2 * TextBox::framelessMarginPixels;
+                QVERIFY2(needed <= box->width(),
+                         qPrintable(box->objectName() + " cuts " + box->text()));
+                QVERIFY2(box->geometry().right() < button->geometry().left(),
+                         qPrintable(box->objectName() + " runs into " + button->objectName()));
+            }
+        }
+        QLabel* label = m_driver->label(number);
+        QCOMPARE(label->text(), input + " = ");
+        QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width());
+        QVERIFY(label->geometry().left() >= 0);
+        // It still ends where it was drawn to end.
+        QCOMPARE(label->geometry().right(), expectedPixels(2640, 5400, 975, 375).right());
+    }
+}
+
+void ClassroomWindowTest::a_box_that_grows_moves_the_pairs_to_its_right_along() {
+    // The layout alone: base 1 needs 100 twips more, exponent 2 needs 50 more.
+    FactorRowPlaces design;
+    for (int k = 0; k < factorRowSize; ++k) {
+        design.bases[k] = QRectF(1000 + 400 * k, 100, 270, 300);
+        design.exponents[k] = QRectF(1240 + 400 * k, 0, 180, 195);
+    }
+    std::array<double, factorRowSize> baseNeeds{};
+    std::array<double, factorRowSize> exponentNeeds{};
+    baseNeeds[1] = 370;
+    exponentNeeds[2] = 230;
+    baseNeeds[3] = 100; // fits: keeps its width
+    const FactorRowPlaces placed = placeFactorRow(design, baseNeeds, exponentNeeds);
+    QCOMPARE(placed.bases[0], design.bases[0]);
+    QCOMPARE(placed.exponents[0], design.exponents[0]);
+    QCOMPARE(placed.bases[1], QRectF(1400, 100, 370, 300));
+    QCOMPARE(placed.exponents[1], QRectF(1740, 0, 180, 195)); // still overlaps its base by 30
+    QCOMPARE(placed.bases[2], QRectF(1900, 100, 270, 300));
+    QCOMPARE(placed.exponents[2], QRectF(2140, 0, 230, 195));
+    QCOMPARE(placed.bases[3], QRectF(2350, 100, 270, 300));
+    QCOMPARE(placed.right(), design.right() + 150);
+}
+
+void ClassroomWindowTest::enter_in_an_input_box_presses_its_button() {
+    QTest::keyClick(m_driver->input(1), Qt::Key_Return);
+    QCOMPARE(m_driver->quotients(1)->lines(), QStringList({"300", "150", "75", "25", "5", "1"}));
+    QVERIFY(!m_driver->button(1)->isEnabled());
+    QVERIFY(m_driver->quotients(0)->lines().isEmpty());
+    // The button is disabled now: Enter does nothing more.
+    m_driver->input(1)->setText("12");
+    QTest::keyClick(m_driver->input(1), Qt::Key_Enter);
+    QCOMPARE(m_driver->label(1)->text(), "300 = ");
+}
+
+void ClassroomWindowTest::the_menus_work_from_the_keyboard() {
+    // State: "rapid" chosen in init. Action: Alt, then right to "velocitat", down into its
+    // menu to "lent", Enter. Expected: "lent" checked, without a mouse.
+    m_window->activateWindow();
+    QWidget* focus = m_driver->input(0);
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Alt);
+    QTRY_COMPARE(m_window->menuBar()->activeAction(), m_driver->action("mnucomençar"));
+    QTest::keyClick(m_window->menuBar(), Qt::Key_Right);
+    QCOMPARE(m_window->menuBar()->activeAction(), m_driver->action("mnuvelocitat"));
+    QTest::keyClick(m_window->menuBar(), Qt::Key_Down);
+    QMenu* menu = m_driver->action("mnuvelocitat")->menu();
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->activeAction(), m_driver->action("mnulent"));
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(m_driver->action("mnulent")->isChecked());
+    QVERIFY(!m_driver->action("mnurapid")->isChecked());
+
+    // "començar" the same way.
+    m_driver->decompose(0, "12");
+    QTest::keyClick(focus, Qt::Key_Alt);
+    QTRY_COMPARE(m_window->menuBar()->activeAction(), m_driver->action("mnucomençar"));
+    QTest::keyClick(m_window->menuBar(), Qt::Key_Return);
+    QTRY_VERIFY(m_driver->button(0)->isEnabled());
+    QVERIFY(m_driver->quotients(0)->lines().isEmpty());
+}
+
+void ClassroomWindowTest::f11_switches_full_screen_and_esc_leaves_it() {
+    QTest::keyClick(m_window.get(), Qt::Key_F11);
+    QTRY_VERIFY(m_window->windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(m_window.get(), Qt::Key_F11);
+    QTRY_VERIFY(!(m_window->windowState() & Qt::WindowFullScreen));
+    QTest::keyClick(m_window.get(), Qt::Key_F11);
+    QTRY_VERIFY(m_window->windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(m_driver->input(0), Qt::Key_Escape);
+    QTRY_VERIFY(!(m_window->windowState() & Qt::WindowFullScreen));
+}
+
+void ClassroomWindowTest::every_control_has_a_catalan_name() {
+    const QList<QWidget*> controls =
+        m_window->centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 42);
+    QSet<QString> names;
+    for (QWidget* control : controls) {
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        names.insert(control->accessibleName());
+    }
+    QCOMPARE(names.size(), 42);
+    QCOMPARE(m_driver->input(0)->accessibleName(), "Primer nombre");
+    QCOMPARE(m_driver->button(1)->accessibleName(), "Descomposar el segon nombre");
+    QCOMPARE(m_driver->quotients(0)->accessibleName(), "Quocients del primer nombre");
+    QCOMPARE(m_driver->base(1, 2)->accessibleName(), "Base 3 del segon nombre");
+    QCOMPARE(m_driver->exponent(0, 6)->accessibleName(), "Exponent 7 del primer nombre");
+}
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    setUpAppearance(application);
+    ClassroomWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "classroom_window_test.moc"
