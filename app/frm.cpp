@@ -129,8 +129,9 @@ void frm::inputClicked(WorksheetBinding& binding) {
 
 void frm::mcdClicked() {
     markCommonDivisor(m_first->worksheet, *m_first, m_second->worksheet, *m_second);
-    m_cmdMCD->setEnabled(false);
+    // "m.c.m" first, so that the focus leaving the disabled "m.c.d." lands on it.
     m_cmdMCM->setEnabled(true);
+    m_cmdMCD->setEnabled(false);
 }
 
 void frm::mcmClicked() {
