@@ -21,6 +21,19 @@ Log concat(Log a, const Log& b) {
     return a;
 }
 
+// The whole run of 250, with the label it ends on.
+// clang-format off
+Log ladderOf250(const std::string& label) {
+    return concat({"clear Q", "clear D", "x Q 450", "print Q ' 250 '",
+                   "pause", "print D ' 2 '", "pause", "x Q 450", "print Q ' 125 '",
+                   "pause", "print D ' 5 '", "pause", "x Q 540", "print Q ' 25 '",
+                   "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 5 '",
+                   "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 1 '",
+                   "base 0 '2'", "base 1 '5'", "exponent 0 '1'", "exponent 1 '3'", "label '" + label + "'"},
+                  emptiedExponentsFrom(2));
+}
+// clang-format on
+
 struct WorkedExample {
     const char* text;
     double input;
@@ -41,14 +54,7 @@ TEST_P(WorkedExamples, draw_every_line_at_its_x_and_fill_every_box) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Decomposition, WorkedExamples, testing::Values(
-    WorkedExample{"250", 250, concat({
-        "clear Q", "clear D", "x Q 450", "print Q ' 250 '",
-        "pause", "print D ' 2 '", "pause", "x Q 450", "print Q ' 125 '",
-        "pause", "print D ' 5 '", "pause", "x Q 540", "print Q ' 25 '",
-        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 5 '",
-        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 1 '",
-        "base 0 '2'", "base 1 '5'", "exponent 0 '1'", "exponent 1 '3'", "label '250 = '"},
-        emptiedExponentsFrom(2))},
+    WorkedExample{"250", 250, ladderOf250("250 = ")},
     WorkedExample{"300", 300, concat({
         "clear Q", "clear D", "x Q 450", "print Q ' 300 '",
         "pause", "print D ' 2 '", "pause", "x Q 450", "print Q ' 150 '",
@@ -65,14 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Decomposition, WorkedExamples, testing::Values(
         "base 0 '1'", "exponent 0 ''", "label '1 = '"},
         emptiedExponentsFrom(1))},
     // The label repeats the text as typed, not the number it reads as.
-    WorkedExample{"0250 ", 250, concat({
-        "clear Q", "clear D", "x Q 450", "print Q ' 250 '",
-        "pause", "print D ' 2 '", "pause", "x Q 450", "print Q ' 125 '",
-        "pause", "print D ' 5 '", "pause", "x Q 540", "print Q ' 25 '",
-        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 5 '",
-        "pause", "print D ' 5 '", "pause", "x Q 630", "print Q ' 1 '",
-        "base 0 '2'", "base 1 '5'", "exponent 0 '1'", "exponent 1 '3'", "label '0250  = '"},
-        emptiedExponentsFrom(2))}
+    WorkedExample{"0250 ", 250, ladderOf250("0250  = ")}
 ), [](const auto& info) { return "typed_" + std::to_string(info.index) + "_" + std::to_string(static_cast<long long>(info.param.input)); });
 // clang-format on
 
