@@ -8,8 +8,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // The same icon and id as the installed desktop entry, so that the task bar shows the
     // icon and a Wayland desktop ties the window to its entry.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/cat.escola.descomposicio.svg")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("cat.escola.descomposicio"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" DESKTOP_ID ".svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DESKTOP_ID));
     setUpAppearance(application);
     frm window;
     window.show();
