@@ -32,6 +32,16 @@ private slots:
     void the_first_number_box_has_the_focus_when_the_window_opens();
     void tab_goes_through_the_number_boxes_and_commands_in_design_order();
 
+    // frm_test_commands.cpp: decomposing at once, refusals, the number boxes.
+    void descomposar_draws_the_ladder_and_the_factor_row_in_rapid_mode_data();
+    void descomposar_draws_the_ladder_and_the_factor_row_in_rapid_mode();
+    void a_refused_number_is_explained_and_leaves_the_window_as_it_was_data();
+    void a_refused_number_is_explained_and_leaves_the_window_as_it_was();
+    void clicking_a_number_box_empties_it_and_changes_nothing_else_data();
+    void clicking_a_number_box_empties_it_and_changes_nothing_else();
+    void tabbing_into_a_number_box_keeps_its_text_data();
+    void tabbing_into_a_number_box_keeps_its_text();
+
 private:
     frm& window() { return *m_window; }
     void chooseSpeed(const char* action);
