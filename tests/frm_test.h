@@ -42,6 +42,12 @@ private slots:
     void tabbing_into_a_number_box_keeps_its_text_data();
     void tabbing_into_a_number_box_keeps_its_text();
 
+    // frm_test_slowrun.cpp: the step-by-step run.
+    void a_slow_run_paints_each_ladder_step_before_the_next();
+    void input_during_a_slow_run_is_dropped_and_never_acted_on_afterwards();
+    void each_pause_of_a_slow_run_ends_at_the_next_tick_of_the_clock();
+    void closing_the_window_during_a_slow_run_stops_the_run_at_once();
+
 private:
     frm& window() { return *m_window; }
     void chooseSpeed(const char* action);
