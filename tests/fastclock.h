@@ -11,15 +11,16 @@
 // the computer's clock it reads in whole seconds.
 class FastClock final : public Clock {
 public:
-    explicit FastClock(std::chrono::milliseconds tick = std::chrono::milliseconds(40))
-        : m_tickNs(std::chrono::nanoseconds(tick).count()) {
-        m_elapsed.start();
-    }
+    static constexpr std::chrono::milliseconds defaultTick{40};
 
-    // Starts again from 0 seconds, or from that fraction of the way into second 0.
-    void restart(double intoFirstSecond = 0) {
+    explicit FastClock(std::chrono::milliseconds tick = defaultTick) { restart(0, tick); }
+
+    // Starts again from 0 seconds, or from that fraction of the way into second 0, its
+    // seconds now passing every `tick`.
+    void restart(double intoFirstSecond = 0, std::chrono::milliseconds tick = defaultTick) {
+        m_tickNs = std::chrono::nanoseconds(tick).count();
         m_offsetNs = static_cast<qint64>(intoFirstSecond * static_cast<double>(m_tickNs));
-        m_elapsed.restart();
+        m_elapsed.start();
     }
 
     // Whole seconds since the clock started.
@@ -42,7 +43,7 @@ private:
 
     qint64 now() const { return m_offsetNs + m_elapsed.nsecsElapsed(); }
 
-    qint64 m_tickNs;
+    qint64 m_tickNs = 0;
     qint64 m_offsetNs = 0;
     QElapsedTimer m_elapsed;
 };

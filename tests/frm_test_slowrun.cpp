@@ -126,7 +126,7 @@ void FrmTest::a_slow_run_paints_each_ladder_step_before_the_next() {
 
 void FrmTest::input_during_a_slow_run_is_dropped_and_never_acted_on_afterwards() {
     // State: slow mode; the second worksheet as it opened.
-    // Action: descomposar 250; in the middle of the run a click on cmd1, a click in txt6,
+    // Action: descomposar 250; once two divisors are drawn, a click on cmd1, a click in txt6,
     // a key typed in txt6 and a click on "començar"; and queued just as the run fills its
     // factor row, a click in txt1 and a key for txt6, left for the window to take later.
     // Expected: the run completes, and none of that input is acted on, then or afterwards.
@@ -141,7 +141,7 @@ void FrmTest::input_during_a_slow_run_is_dropped_and_never_acted_on_afterwards()
     connect(comencar, &QAction::triggered, comencar, [&] { ++comencarTriggered; });
     const QStringList secondBefore = worksheetState(window(), worksheetNames(1));
 
-    const WhenReady midRun([&] { return window().isRunning() && lineCount(window(), "pic2") == 2; },
+    const WhenReady midRun([&] { return window().isRunning() && lineCount(window(), "pic2") >= 2; },
                            [&] {
                                QTest::mouseClick(cmd1, Qt::LeftButton);
                                QTest::mouseClick(txt6, Qt::LeftButton);
@@ -188,8 +188,10 @@ void FrmTest::each_pause_of_a_slow_run_ends_at_the_next_tick_of_the_clock() {
     // Expected: each of the eight pauses ends at the clock's next tick, so the run ends
     // early in second 8: it took between 7.5 and 8 of the clock's seconds. A pause of a
     // fixed half second would end in second 4, one of a fixed second half way into 8.
+    // The clock's seconds are longer here than elsewhere: a wake-up late by a whole second,
+    // or a run slowed past half of one, must mean a fault, not a busy machine.
     chooseSpeed("mnulent");
-    m_clock.restart(0.5);
+    m_clock.restart(0.5, std::chrono::milliseconds(100));
 
     QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
 
@@ -204,8 +206,8 @@ void FrmTest::each_pause_of_a_slow_run_ends_at_the_next_tick_of_the_clock() {
 
 void FrmTest::closing_the_window_during_a_slow_run_stops_the_run_at_once() {
     // State: slow mode.
-    // Action: descomposar 250; the window is closed while the run waits at its pause after
-    // the first divisor.
+    // Action: descomposar 250; the window is closed while the run waits at a pause, once
+    // the first divisor is drawn.
     // Expected: the click returns within the same second of the clock, the run over, with
     // nothing drawn after the close; the button still enabled, as the run never completed.
     chooseSpeed("mnulent");
@@ -213,7 +215,7 @@ void FrmTest::closing_the_window_during_a_slow_run_stops_the_run_at_once() {
     QString quotientsAtClose;
     QString divisorsAtClose;
     qint64 secondAtClose = -1;
-    const WhenReady closer([&] { return lineCount(window(), "pic2") == 1; },
+    const WhenReady closer([&] { return window().isRunning() && lineCount(window(), "pic2") >= 1; },
                            [&] {
                                runningAtClose = window().isRunning();
                                quotientsAtClose = ladder(window(), "pic1");
@@ -232,7 +234,7 @@ void FrmTest::closing_the_window_during_a_slow_run_stops_the_run_at_once() {
     QCOMPARE(m_clock.seconds(), secondAtClose);
     QCOMPARE(ladder(window(), "pic1"), quotientsAtClose);
     QCOMPARE(ladder(window(), "pic2"), divisorsAtClose);
-    QCOMPARE(divisorsAtClose, QStringLiteral("2"));
+    QVERIFY(divisorsAtClose != divisors250);
     QVERIFY(cmd->isEnabled());
     QCOMPARE(boxTexts(window(), "txt2"), QStringList(7, QString()));
     QCOMPARE(control<QLabel>(window(), QStringLiteral("Label1_0"))->text(), QString());
