@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QLineEdit;
+
+// What the window tests read back from the real window, and how they answer its message
+// boxes. Controls are found by their object names only, never through the window's own
+// tables, so that a control built in the wrong place or under the wrong name shows.
+
+// The object names of one number's controls.
+struct WorksheetNames {
+    const char* input;
+    const char* button;
+    const char* quotients;
+    const char* divisors;
+    const char* bases; // element k is named bases_k
+    const char* exponents;
+    const char* label;
+};
+
+// 0: the first number (txt1, cmd, ...); 1: the second (txt6, cmd1, ...).
+const WorksheetNames& worksheetNames(int worksheet);
+
+// The control of that name inside the window; a fatal failure when there is none.
+QWidget* control(const QWidget& window, const QString& name);
+template <typename Control> Control* control(const QWidget& window, const QString& name) {
+    auto* found = qobject_cast<Control*>(control(window, name));
+    if (!found)
+        qFatal("the control %s is not of the expected kind", qPrintable(name));
+    return found;
+}
+
+// A ladder column's printed lines, one per line, as it gives them to screen readers.
+QString ladder(const QWidget& window, const char* pictureArea);
+// The texts of the seven boxes named prefix_0 .. prefix_6.
+QStringList boxTexts(const QWidget& window, const char* prefix);
+
+// Everything the pupil can see of one worksheet's controls, one line per control.
+QStringList worksheetState(const QWidget& window, const WorksheetNames& worksheet);
+// Everything the pupil can see of the window: every control of the form and the menus.
+QStringList windowState(const QWidget& window);
+
+// Empties the box and types the text into it, key by key.
+void typeInto(QLineEdit* box, const QString& text);
+
+// What a message box said.
+struct ShownMessage {
+    bool shown = false;
+    bool hadOkButton = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Clicks the control and, when it opens a modal message box, reads the box and closes it
+// with a click on its OK button.
+ShownMessage clickAndAcknowledge(QWidget* control);
