@@ -341,13 +341,6 @@ void ClassroomWindowTest::every_control_has_a_catalan_name() {
     QCOMPARE(m_driver->exponent(0, 6)->accessibleName(), "Exponent 7 del primer nombre");
 }
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    setUpAppearance(application);
-    ClassroomWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WINDOW_TEST_MAIN(ClassroomWindowTest)
 
 #include "classroom_window_test.moc"

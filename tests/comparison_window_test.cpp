@@ -321,13 +321,6 @@ void ComparisonWindowTest::red_and_blue_powers_multiply_to_gcd_and_lcm_for_rando
     }
 }
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    setUpAppearance(application);
-    ComparisonWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WINDOW_TEST_MAIN(ComparisonWindowTest)
 
 #include "comparison_window_test.moc"

@@ -254,13 +254,4 @@ void FrmTest::tab_goes_through_the_number_boxes_and_commands_in_design_order() {
     QCOMPARE(visited, expected);
 }
 
-int main(int argc, char* argv[]) {
-    // Without a screen unless the caller chose a platform, to watch the window for instance.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    setUpAppearance(application);
-    QTEST_SET_MAIN_SOURCE_PATH
-    FrmTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WINDOW_TEST_MAIN(FrmTest)

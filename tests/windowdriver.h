@@ -4,6 +4,7 @@
 #include "app/frm.h"
 #include "app/picturearea.h"
 #include "app/textbox.h"
+#include "windowprobe.h"
 
 #include <QAction>
 #include <QLabel>
@@ -21,33 +22,25 @@ public:
         : m_window(window) {}
 
     template <typename Control = QWidget> Control* control(const QString& name) const {
-        auto* found = m_window.findChild<Control*>(name);
+        return ::control<Control>(m_window, name);
+    }
+    QAction* action(const QString& name) const {
+        auto* found = m_window.findChild<QAction*>(name);
         if (!found)
-            qFatal("no control named %s", qPrintable(name));
+            qFatal("the window has no menu item named %s", qPrintable(name));
         return found;
     }
-    QAction* action(const QString& name) const { return control<QAction>(name); }
 
     // Number 0 is the first, 1 the second.
-    TextBox* input(int number) const { return control<TextBox>(number == 0 ? "txt1" : "txt6"); }
-    QPushButton* button(int number) const {
-        return control<QPushButton>(number == 0 ? "cmd" : "cmd1");
-    }
+    TextBox* input(int number) const { return control<TextBox>(names(number).input); }
+    QPushButton* button(int number) const { return control<QPushButton>(names(number).button); }
     PictureArea* quotients(int number) const {
-        return control<PictureArea>(number == 0 ? "pic1" : "pic3");
+        return control<PictureArea>(names(number).quotients);
     }
-    PictureArea* divisors(int number) const {
-        return control<PictureArea>(number == 0 ? "pic2" : "pic4");
-    }
-    QLabel* label(int number) const {
-        return control<QLabel>(QStringLiteral("Label1_%1").arg(number));
-    }
-    TextBox* base(int number, int k) const {
-        return control<TextBox>(QStringLiteral("txt%1_%2").arg(number == 0 ? 2 : 4).arg(k));
-    }
-    TextBox* exponent(int number, int k) const {
-        return control<TextBox>(QStringLiteral("txt%1_%2").arg(number == 0 ? 3 : 5).arg(k));
-    }
+    PictureArea* divisors(int number) const { return control<PictureArea>(names(number).divisors); }
+    QLabel* label(int number) const { return control<QLabel>(names(number).label); }
+    TextBox* base(int number, int k) const { return element(names(number).bases, k); }
+    TextBox* exponent(int number, int k) const { return element(names(number).exponents, k); }
 
     void click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
 
@@ -98,5 +91,10 @@ public:
     }
 
 private:
+    static const WorksheetNames& names(int number) { return worksheetNames(number); }
+    TextBox* element(const char* array, int k) const {
+        return control<TextBox>(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(k));
+    }
+
     frm& m_window;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/appearance.h"
+
+#include <QApplication>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -59,3 +62,16 @@ struct ShownMessage {
 // Clicks the control and, when it opens a modal message box, reads the box and closes it
 // with a click on its OK button.
 ShownMessage clickAndAcknowledge(QWidget* control);
+
+// The main of a window test: without a screen unless the caller chose a platform (to watch
+// the window, for instance), and with the look the program itself sets up.
+#define WINDOW_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char* argv[]) {                                                             \
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))                                         \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication application(argc, argv);                                                      \
+        setUpAppearance(application);                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
