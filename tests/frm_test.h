@@ -47,6 +47,7 @@ private slots:
     void input_during_a_slow_run_is_dropped_and_never_acted_on_afterwards();
     void each_pause_of_a_slow_run_ends_at_the_next_tick_of_the_clock();
     void closing_the_window_during_a_slow_run_stops_the_run_at_once();
+    void resizing_the_window_during_a_slow_run_scales_what_is_drawn();
 
 private:
     frm& window() { return *m_window; }

@@ -236,3 +236,29 @@ void FrmTest::closing_the_window_during_a_slow_run_stops_the_run_at_once() {
     QCOMPARE(boxTexts(window(), "txt2"), QStringList(7, QString()));
     QCOMPARE(control<QLabel>(window(), QStringLiteral("Label1_0"))->text(), QString());
 }
+
+void FrmTest::resizing_the_window_during_a_slow_run_scales_what_is_drawn() {
+    // State: slow mode, the design size.
+    // Action: descomposar 250; after two divisors, the window doubles in size.
+    // Expected: the run goes on to its end at the new scale: the columns are twice as large
+    // and hold the whole ladder, each line now twice as far below the one before.
+    chooseSpeed("mnulent");
+    auto* quotients = control<PictureArea>(window(), QStringLiteral("pic1"));
+    const QSize designSize = quotients->size();
+    const double designStep = quotients->lineTop(1) - quotients->lineTop(0);
+    QWidget* form = control(window(), QStringLiteral("form"));
+    const QSize larger = window().size() + form->size();
+    const WhenReady midRun([&] { return window().isRunning() && lineCount(window(), "pic2") >= 2; },
+                           [&] { window().resize(larger); });
+
+    QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
+
+    QVERIFY(midRun.done);
+    QCOMPARE(form->size(), 2 * QSize(643, 455));
+    QCOMPARE(quotients->size(), 2 * designSize);
+    QCOMPARE(ladder(window(), "pic1"), ladder250);
+    QCOMPARE(ladder(window(), "pic2"), divisors250);
+    QVERIFY(quotients->lineTop(1) - quotients->lineTop(0) > 1.8 * designStep);
+    QCOMPARE(control(window(), QStringLiteral("txt2_1"))->property("text").toString(),
+             QStringLiteral("5"));
+}
