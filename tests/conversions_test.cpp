@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -25,6 +26,7 @@ TEST_P(TextToNumber, reads_the_longest_leading_number) {
 }
 
 const double infinity = std::numeric_limits<double>::infinity();
+const std::string twoTo1024InHex = "&H1" + std::string(256, '0');
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Conversions, TextToNumber, testing::Values(
@@ -55,6 +57,12 @@ INSTANTIATE_TEST_SUITE_P(Conversions, TextToNumber, testing::Values(
     Reading{"&O17", 15, true, true},
     Reading{"&O19", 1, true, false},
     Reading{"&H", 0, false, false},
+    // 2^57 + 17 lies past the half-way point to 2^57 + 32: rounding digit by digit ended on 2^57.
+    Reading{"&H200000000000011", 144115188075855904.0, true, true},
+    Reading{"&O10000000000000000021", 144115188075855904.0, true, true},
+    Reading{"&O1777777777777777777777", 18446744073709551616.0, true, true},
+    Reading{"&H0000000000000000000000000000001F", 31, true, true},
+    Reading{twoTo1024InHex.c_str(), infinity, true, true},
     Reading{"&X1", 0, false, false},
     Reading{"1e400", infinity, true, true},
     Reading{"1e-400", 0, true, true},

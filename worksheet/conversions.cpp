@@ -1,5 +1,6 @@
 #include "worksheet/conversions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -38,16 +39,42 @@ std::size_t skipDigits(const std::string& s, std::size_t i) {
     return i;
 }
 
+// Whole-number digits of base 8 or 16 to the nearest double. They go to from_chars as
+// hexadecimal digits, which it rounds once and correctly; adding digit after digit would
+// round at every step past 2^53 and could end on the wrong neighbour.
+double wholeFromDigits(std::string_view digits, int base) {
+    static constexpr char hexDigits[] = "0123456789abcdef";
+    std::string hex;
+    if (base == 16) {
+        hex = digits;
+    } else {
+        // Three bits an octal digit, regrouped by four from the lowest.
+        unsigned bits = 0;
+        int bitCount = 0;
+        for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+            bits |= static_cast<unsigned>(digitValue(*digit)) << bitCount;
+            for (bitCount += 3; bitCount >= 4; bitCount -= 4, bits >>= 4)
+                hex += hexDigits[bits & 15];
+        }
+        hex += hexDigits[bits];
+        std::reverse(hex.begin(), hex.end());
+    }
+    double value = 0;
+    if (std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex).ec ==
+        std::errc::result_out_of_range)
+        value = std::numeric_limits<double>::infinity();
+    return value;
+}
+
 // "&H1F" or "&O17": a whole number in base 16 or 8.
 NumberReading readRadix(const std::string& s, int base) {
     NumberReading reading;
-    double value = 0;
     std::size_t i = 2;
-    for (; i < s.size() && digitValue(s[i]) < base; ++i)
-        value = value * base + digitValue(s[i]);
+    while (i < s.size() && digitValue(s[i]) < base)
+        ++i;
     if (i == 2)
         return reading;
-    reading.value = value;
+    reading.value = wholeFromDigits(std::string_view(s).substr(2, i - 2), base);
     reading.found = true;
     reading.wholeText = i == s.size();
     return reading;

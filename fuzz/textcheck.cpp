@@ -1,0 +1,173 @@
+#include "textcheck.h"
+
+#include "referencereader.h"
+#include "textgrammar.h"
+#include "worksheet/conversions.h"
+#include "worksheet/decomposition.h"
+#include "worksheet/inputcheck.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+std::string shown(std::string_view text) {
+    std::string s = "\"";
+    for (const char c : text) {
+        if (c == '\t') {
+            s += "\\t";
+        } else if (c == '\n') {
+            s += "\\n";
+        } else if (c < ' ' || c > '~' || c == '"' || c == '\\') {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(c));
+            s += escaped;
+        } else {
+            s += c;
+        }
+    }
+    return s + "\"";
+}
+
+std::string shown(double value, bool found, bool wholeText) {
+    char buffer[80];
+    std::snprintf(buffer, sizeof buffer, "%.17g found=%d wholeText=%d", value, found, wholeText);
+    return buffer;
+}
+
+bool identical(const NumberReading& a, const NumberReading& b) {
+    return std::memcmp(&a.value, &b.value, sizeof a.value) == 0 && a.found == b.found &&
+           a.wholeText == b.wholeText;
+}
+
+// The worksheet's limits, with a factorisation by trial division of the fuzzer's own.
+Verdict verdictOfWhole(std::int64_t n) {
+    int factors = 0;
+    int distinct = 0;
+    std::int64_t largest = 1;
+    for (std::int64_t p = 2; p * p <= n; p += p == 2 ? 1 : 2) {
+        if (n % p != 0)
+            continue;
+        ++distinct;
+        largest = p;
+        for (; n % p == 0; n /= p)
+            ++factors;
+    }
+    if (n > 1) {
+        ++distinct;
+        ++factors;
+        largest = std::max(largest, n);
+    }
+    if (largest > 32767)
+        return Verdict::PrimeTooLarge;
+    if (factors > 21)
+        return Verdict::TooManyFactors;
+    if (distinct > 7)
+        return Verdict::TooManyDistinctPrimes;
+    return Verdict::Accepted;
+}
+
+Verdict expectedVerdict(std::string_view text, const ReferenceReading& reading) {
+    if (onlyBlanks(text))
+        return Verdict::Empty;
+    if (!reading.wholeText || !(reading.value >= 1) || reading.value != std::floor(reading.value))
+        return Verdict::NotPositiveWhole;
+    if (reading.value > 2147483647)
+        return Verdict::TooLarge;
+    return verdictOfWhole(static_cast<std::int64_t>(reading.value));
+}
+
+// A window that shows nothing: enough for a decomposition to run to its end.
+class QuietControls : public WorksheetControls {
+public:
+    std::string inputText() const override { return {}; }
+    void clear(Column) override {}
+    void setPrintX(Column, float) override {}
+    void print(Column, const std::string&) override {}
+    std::string baseText(int k) const override { return m_bases.at(k); }
+    void setBaseText(int k, const std::string& text) override { m_bases.at(k) = text; }
+    void setExponentText(int, const std::string&) override {}
+    Colour baseColour(int) const override { return colours::normal; }
+    void setPairColour(int, Colour) override {}
+    void setLabelCaption(const std::string&) override {}
+    bool pause() override { return true; }
+
+private:
+    std::array<std::string, factorRowSize> m_bases;
+};
+
+std::string decompositionProblem(double value) {
+    Worksheet worksheet;
+    QuietControls window;
+    if (decompose(worksheet, window, value) != RunOutcome::Completed)
+        return "the decomposition stopped";
+    double product = 1;
+    for (int i = 0; i < worksheet.factorCount; ++i)
+        product *= worksheet.factors[i];
+    if (product != value)
+        return "the factors multiply to " + std::to_string(product);
+    return {};
+}
+
+std::string inputCheckProblem(std::string_view text, const ReferenceReading& reading) {
+    const InputCheck check = checkInput(text);
+    const InputCheck again = checkInput(text);
+    if (check.verdict != again.verdict ||
+        std::memcmp(&check.value, &again.value, sizeof check.value) != 0)
+        return "checkInput answers differently the second time";
+    const Verdict expected = expectedVerdict(text, reading);
+    if (check.verdict != expected || !(check.value == reading.value))
+        return "checkInput gives verdict " + std::to_string(static_cast<int>(check.verdict)) +
+               " for " + std::to_string(check.value) + ", expected " +
+               std::to_string(static_cast<int>(expected));
+    if (check.verdict == Verdict::Accepted)
+        return decompositionProblem(check.value);
+    return {};
+}
+
+std::string textProblem(std::string_view text) {
+    const NumberReading reading = readNumber(text);
+    if (!identical(reading, readNumber(text)))
+        return "readNumber reads differently the second time";
+    const ReferenceReading expected = referenceRead(text);
+    if (reading.found != expected.found || reading.wholeText != expected.wholeText ||
+        !(reading.value == expected.value))
+        return "readNumber gives " + shown(reading.value, reading.found, reading.wholeText) +
+               ", the rule " + shown(expected.value, expected.found, expected.wholeText) +
+               " from " + shown(expected.number);
+    return inputCheckProblem(text, expected);
+}
+
+std::string generatedProblem(const GeneratedText& generated) {
+    const std::string found = textProblem(generated.text);
+    if (!found.empty())
+        return found;
+    const bool hasNumber = !generated.number.empty();
+    const double value = hasNumber ? generated.knownValue.value_or(valueOf(generated.number)) : 0;
+    const NumberReading reading = readNumber(generated.text);
+    if (reading.found != hasNumber || reading.wholeText != (hasNumber && generated.whole) ||
+        !(reading.value == value))
+        return "readNumber gives " + shown(reading.value, reading.found, reading.wholeText) +
+               ", the grammar meant " + shown(value, hasNumber, hasNumber && generated.whole) +
+               " from " + shown(generated.number);
+    return {};
+}
+
+} // namespace
+
+std::string checkFuzzInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view typed(reinterpret_cast<const char*>(data), size);
+    std::string found = textProblem(typed);
+    if (!found.empty())
+        return "typed " + shown(typed) + ": " + found;
+    Choices choices(data, size);
+    const GeneratedText generated = generateText(choices);
+    found = generatedProblem(generated);
+    if (!found.empty())
+        return "generated " + shown(generated.text) + ": " + found;
+    return {};
+}

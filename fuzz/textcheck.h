@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Checks one fuzzer input twice over: its bytes as a typed text, and the text the grammar
+// makes from them. The core must read each text the same way every time, as the reference
+// reader does (and as the grammar meant, for the made text); the input check must follow
+// from that reading and the limits; and a text it accepts must decompose. Returns the
+// first thing found wrong, described, or nothing.
+std::string checkFuzzInput(const std::uint8_t* data, std::size_t size);
