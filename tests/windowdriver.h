@@ -20,6 +20,8 @@ public:
     explicit WindowDriver(frm& window)
         : m_window(window) {}
 
+    frm& window() const { return m_window; }
+
     template <typename Control = QWidget> Control* control(const QString& name) const {
         auto* found = m_window.findChild<Control*>(name);
         if (!found)
