@@ -20,6 +20,9 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 // The window's costs that a class notices, each beside its goal: start-up against a bare
 // window, a "rapid" click against one 60 Hz frame, the processor while "lent" waits, and
@@ -29,7 +32,6 @@ namespace {
 
 using Wall = std::chrono::steady_clock;
 
-QApplication* application = nullptr;
 PaintWatcher* watcher = nullptr;
 QSize programSize; // the window's size as it opens, which the bare window copies
 
@@ -292,6 +294,22 @@ void describeMachine() {
     benchmark::AddCustomContext("qpa_platform", QGuiApplication::platformName().toStdString());
 }
 
+// The console's report, which also remembers whether any benchmark failed its own checks,
+// so that the run, and CTest's pass over it, fails with it.
+class CheckedReporter : public benchmark::ConsoleReporter {
+public:
+    using ConsoleReporter::ConsoleReporter;
+    bool anyFailed() const { return m_anyFailed; }
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            m_anyFailed = m_anyFailed || run.error_occurred;
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+private:
+    bool m_anyFailed = false;
+};
+
 // The offscreen platform says for every window that it cannot do what only a screen does;
 // said thousands of times, that would bury the figures.
 QtMessageHandler standardHandler = nullptr;
@@ -313,7 +331,6 @@ int main(int argc, char* argv[]) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     QApplication app(argc, argv);
-    application = &app;
     setUpAppearance(app);
     PaintWatcher paints;
     watcher = &paints;
@@ -324,7 +341,9 @@ int main(int argc, char* argv[]) {
     settle();
     describeMachine();
     registerBenchmarks();
-    benchmark::RunSpecifiedBenchmarks();
+    CheckedReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Color
+                                                   : benchmark::ConsoleReporter::OO_None);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return 0;
+    return reporter.anyFailed() ? 1 : 0;
 }
