@@ -66,6 +66,33 @@ std::unique_ptr<frm> openProgram() {
     return window;
 }
 
+// The program's figure beside the bare window's, each per iteration, their ratio and
+// whether it meets the goal.
+void reportBesideBare(benchmark::State& state, const std::string& unit, double program,
+                      double bare) {
+    using benchmark::Counter;
+    state.counters["frm_" + unit] = Counter(program, Counter::kAvgIterations);
+    state.counters["bare_" + unit] = Counter(bare, Counter::kAvgIterations);
+    state.counters["ratio"] = program / bare;
+    state.SetLabel(goal(program / bare <= 1.2, "within 1.2x the bare window"));
+}
+
+// Runs a child for each window, in the order asked; false, with the benchmark failed, if
+// either did not do all it should.
+bool measureBoth(benchmark::State& state, ChildFigures& program, ChildFigures& bare,
+                 bool programFirst = true) {
+    for (const bool runProgram : {programFirst, !programFirst}) {
+        if (runProgram)
+            program = measureInChild(ChildWindow::Program, programSize);
+        else
+            bare = measureInChild(ChildWindow::Bare, programSize);
+    }
+    if (program.error.isEmpty() && bare.error.isEmpty())
+        return true;
+    state.SkipWithError(qPrintable(program.error + bare.error));
+    return false;
+}
+
 // Start-up of a window in a process that has shown one before, so that fonts and style
 // are loaded: from nothing to the window painted whole, the bare window first and then the
 // program's. What is left is the window's own work: its controls against a bare menu bar.
@@ -99,11 +126,7 @@ void startUpInSameProcess(benchmark::State& state) {
         programMs += programOnce;
         bareMs += bareOnce;
     }
-    const double ratio = programMs / bareMs;
-    state.counters["frm_ms"] = benchmark::Counter(programMs, benchmark::Counter::kAvgIterations);
-    state.counters["bare_ms"] = benchmark::Counter(bareMs, benchmark::Counter::kAvgIterations);
-    state.counters["ratio"] = ratio;
-    state.SetLabel(goal(ratio <= 1.2, "within 1.2x the bare window"));
+    reportBesideBare(state, "ms", programMs, bareMs);
 }
 
 // Start-up as a pupil meets it, each window in a new process: from setting up the
@@ -119,17 +142,9 @@ void startUpInNewProcess(benchmark::State& state) {
         ChildFigures program;
         ChildFigures bare;
         // Either order in turn, so that neither always finds the other's files in the cache.
-        for (const bool runProgram : {programFirst, !programFirst}) {
-            if (runProgram)
-                program = measureInChild(ChildWindow::Program, programSize);
-            else
-                bare = measureInChild(ChildWindow::Bare, programSize);
-        }
-        programFirst = !programFirst;
-        if (!program.error.isEmpty() || !bare.error.isEmpty()) {
-            state.SkipWithError(qPrintable(program.error + bare.error));
+        if (!measureBoth(state, program, bare, programFirst))
             return;
-        }
+        programFirst = !programFirst;
         state.SetIterationTime(program.windowMs / 1000);
         programMs += program.windowMs;
         bareMs += bare.windowMs;
@@ -137,14 +152,10 @@ void startUpInNewProcess(benchmark::State& state) {
         bareExecMs += bare.fromExecMs;
     }
     using benchmark::Counter;
-    const double ratio = programMs / bareMs;
-    state.counters["frm_ms"] = Counter(programMs, Counter::kAvgIterations);
-    state.counters["bare_ms"] = Counter(bareMs, Counter::kAvgIterations);
-    state.counters["ratio"] = ratio;
     state.counters["exec_frm_ms"] = Counter(programExecMs, Counter::kAvgIterations);
     state.counters["exec_bare_ms"] = Counter(bareExecMs, Counter::kAvgIterations);
     state.counters["exec_ratio"] = programExecMs / bareExecMs;
-    state.SetLabel(goal(ratio <= 1.2, "within 1.2x the bare window"));
+    reportBesideBare(state, "ms", programMs, bareMs);
 }
 
 // A "rapid" click on the first number's "descomposar", up to the window repainted: the
@@ -223,21 +234,14 @@ void peakMemory(benchmark::State& state) {
     double programMiB = 0;
     double bareMiB = 0;
     for (auto _ : state) {
-        const ChildFigures program = measureInChild(ChildWindow::Program, programSize);
-        const ChildFigures bare = measureInChild(ChildWindow::Bare, programSize);
-        if (!program.error.isEmpty() || !bare.error.isEmpty()) {
-            state.SkipWithError(qPrintable(program.error + bare.error));
+        ChildFigures program;
+        ChildFigures bare;
+        if (!measureBoth(state, program, bare))
             return;
-        }
         programMiB += program.peakMiB;
         bareMiB += bare.peakMiB;
     }
-    using benchmark::Counter;
-    const double ratio = programMiB / bareMiB;
-    state.counters["frm_MiB"] = Counter(programMiB, Counter::kAvgIterations);
-    state.counters["bare_MiB"] = Counter(bareMiB, Counter::kAvgIterations);
-    state.counters["ratio"] = ratio;
-    state.SetLabel(goal(ratio <= 1.2, "peak memory within 1.2x the bare window"));
+    reportBesideBare(state, "MiB", programMiB, bareMiB);
 }
 
 void registerBenchmarks() {
