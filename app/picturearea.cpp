@@ -5,19 +5,36 @@
 
 #include <algorithm>
 
+namespace {
+
+double digitAdvance(QFont& font, int pixels) {
+    font.setPixelSize(pixels);
+    return QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+}
+
+} // namespace
+
 QFont ladderFont(double cellPixels) {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
                       QStringLiteral("Noto Mono")});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
-    // The largest size whose digit advance still fits the cell.
-    int size = 4;
-    for (int candidate = 5; candidate < 400; ++candidate) {
-        font.setPixelSize(candidate);
-        if (QFontMetricsF(font).horizontalAdvance(QLatin1Char('0')) > cellPixels + 0.01)
-            break;
-        size = candidate;
+    // The largest size whose digit advance still fits the cell. Every size measured loads
+    // the font anew, so the search starts near the answer, a fixed-pitch digit being some
+    // 0.6 of the size wide, and steps from there, rather than from the smallest size up.
+    constexpr int smallest = 5;
+    constexpr int largest = 399;
+    const auto fits = [&](int size) { return digitAdvance(font, size) <= cellPixels + 0.01; };
+    int size = std::clamp(static_cast<int>(cellPixels / 0.6), smallest, largest);
+    if (fits(size)) {
+        while (size < largest && fits(size + 1))
+            ++size;
+    } else {
+        do
+            --size;
+        while (size >= smallest && !fits(size));
+        size = std::max(size, smallest - 1);
     }
     font.setPixelSize(size);
     return font;

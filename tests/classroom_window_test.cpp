@@ -32,6 +32,8 @@ private slots:
     void factor_boxes_and_labels_show_their_whole_text_data();
     void factor_boxes_and_labels_show_their_whole_text();
     void a_box_that_grows_moves_the_pairs_to_its_right_along();
+    void the_ladder_font_is_the_largest_whose_digits_fit_their_cell_data();
+    void the_ladder_font_is_the_largest_whose_digits_fit_their_cell();
     void enter_in_an_input_box_presses_its_button();
     void the_menus_work_from_the_keyboard();
     void f11_switches_full_screen_and_esc_leaves_it();
@@ -273,6 +275,28 @@ void ClassroomWindowTest::a_box_that_grows_moves_the_pairs_to_its_right_along() 
     QCOMPARE(placed.exponents[2], QRectF(2140, 0, 230, 195));
     QCOMPARE(placed.bases[3], QRectF(2350, 100, 270, 300));
     QCOMPARE(placed.right(), design.right() + 150);
+}
+
+void ClassroomWindowTest::the_ladder_font_is_the_largest_whose_digits_fit_their_cell_data() {
+    QTest::addColumn<double>("cellPixels");
+    for (const double cell : {2.0, 3.5, 6.0, 9.0, 10.38, 12.0, 18.0, 30.0, 54.0})
+        QTest::newRow(qPrintable(QStringLiteral("%1 px").arg(cell))) << cell;
+}
+
+void ClassroomWindowTest::the_ladder_font_is_the_largest_whose_digits_fit_their_cell() {
+    // A cell too narrow for any size still gets 4 pixels, the least a digit can be read at.
+    QFETCH(double, cellPixels);
+    const QFont font = ladderFont(cellPixels);
+    const auto advance = [&](int pixels) {
+        QFont sized = font;
+        sized.setPixelSize(pixels);
+        return QFontMetricsF(sized).horizontalAdvance(QLatin1Char('0'));
+    };
+    const int size = font.pixelSize();
+    QVERIFY(size >= 4);
+    if (size > 4)
+        QVERIFY(advance(size) <= cellPixels + 0.01);
+    QVERIFY(advance(size + 1) > cellPixels + 0.01);
 }
 
 void ClassroomWindowTest::enter_in_an_input_box_presses_its_button() {

@@ -21,6 +21,8 @@ public:
     explicit WindowDriver(frm& window)
         : m_window(window) {}
 
+    frm& window() const { return m_window; }
+
     template <typename Control = QWidget> Control* control(const QString& name) const {
         return ::control<Control>(m_window, name);
     }

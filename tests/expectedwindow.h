@@ -1,0 +1,63 @@
+#pragma once
+
+#include "worksheet/worksheetcontrols.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+// The number a typed text stands for, if the window must decompose it: worked out here
+// from the rules a pupil is told, without the program's own reading or checks, so that a
+// test can hold the window to them.
+std::optional<qint64> acceptedNumber(const QString& typed);
+
+// A number's prime powers in rising order of prime: 1 has none.
+std::vector<std::pair<qint64, int>> primePowers(qint64 number);
+
+// What the window should show after the actions a test took, kept by the test itself:
+// the typed texts, the four commands' states, the speed, and each number's label, factor
+// row and colour marks.
+class ExpectedWindow {
+public:
+    enum class Click { Ignored, Refused, Decomposed };
+
+    struct Number {
+        QString input;
+        bool buttonEnabled = true;
+        std::optional<qint64> decomposed;
+        QString label;
+        std::vector<std::pair<qint64, int>> powers;
+        std::array<Colour, factorRowSize> colours;
+
+        QString baseText(int k) const;
+        QString exponentText(int k) const;
+    };
+
+    ExpectedWindow();
+
+    const Number& number(int n) const { return m_numbers.at(n); }
+    bool mcdEnabled() const { return m_mcdEnabled; }
+    bool mcmEnabled() const { return m_mcmEnabled; }
+    bool slow() const { return m_slow; }
+
+    // What a click on that number's "descomposar" would do now.
+    Click decomposeOutcome(int n) const;
+
+    void type(int n, const QString& text) { m_numbers.at(n).input = text; }
+    void clickInput(int n) { m_numbers.at(n).input.clear(); }
+    Click clickDecompose(int n);
+    void clickMcd();
+    void clickMcm();
+    void comencar();
+    void setSlow(bool slow) { m_slow = slow; }
+
+private:
+    std::array<Number, 2> m_numbers;
+    bool m_mcdEnabled = true;
+    bool m_mcmEnabled = false;
+    bool m_slow = true;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+class QWidget;
+
+// Closes the message boxes that a click opens, as a pupil would press their button: armed
+// before a click that may be refused, so that the box's own event loop does not wait for
+// anybody. A box is closed only once it has been painted, so that it has really shown.
+class ModalCloser : public QObject {
+    Q_OBJECT
+public:
+    ModalCloser();
+
+    void arm();
+    // Stops watching; the texts of the boxes closed since arm().
+    QStringList disarm();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QPointer<QWidget> m_box;
+    bool m_boxPainted = false;
+    QElapsedTimer m_boxShown;
+    QStringList m_closed;
+};

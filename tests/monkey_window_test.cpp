@@ -1,0 +1,372 @@
+#include "app/appearance.h"
+#include "expectedwindow.h"
+#include "modalcloser.h"
+#include "randomtext.h"
+#include "windowcheck.h"
+#include "windowdriver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+
+// Thousands of random actions on the real window, each followed by a check of everything
+// it shows against what the test expects from the actions it took. The seed is printed;
+// MONKEY_SEED runs another, MONKEY_ACTIONS sets how many actions.
+class MonkeyWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void the_expected_window_reads_text_as_pupils_are_told_data();
+    void the_expected_window_reads_text_as_pupils_are_told();
+    void random_actions_keep_the_window_consistent();
+
+private:
+    enum class Action {
+        Type,
+        Append,
+        Paste,
+        ClickInput,
+        Decompose,
+        Mcd,
+        Mcm,
+        Comencar,
+        Lent,
+        Rapid
+    };
+
+    Action pickAction();
+    // Takes the action on the window and on the expected window alike; false if the
+    // window did what it should not.
+    bool take(Action action);
+    bool clickDecompose(int number);
+    void typeInto(int number, const QString& text, bool emptyFirst);
+
+    void countMarks();
+    void log(const QString& action);
+    QString recentActions() const;
+
+    std::unique_ptr<frm> m_window;
+    std::unique_ptr<WindowDriver> m_driver;
+    ExpectedWindow m_expected;
+    ModalCloser m_closer;
+    QRandomGenerator m_random;
+    struct Seen {
+        int decomposed = 0;
+        int refused = 0;
+        int ignored = 0;
+        int red = 0;
+        int blue = 0;
+    } m_seen;
+    std::deque<QString> m_log;
+    QString m_fault;
+    int m_lastTyped = 0;
+};
+
+namespace {
+
+constexpr quint32 defaultSeed = 20261208;
+constexpr int defaultActions = 5000;
+constexpr std::size_t loggedActions = 25;
+
+QtMessageHandler testLogHandler = nullptr;
+
+// The offscreen platform warns at every menu that it cannot raise a window nor grab the
+// keyboard; thousands of those would reach the test log's limit and silence the rest.
+void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        testLogHandler(type, context, message);
+}
+
+quint32 seed() {
+    bool ok = false;
+    const quint32 chosen = qEnvironmentVariable("MONKEY_SEED").toUInt(&ok);
+    return ok ? chosen : defaultSeed;
+}
+
+int actionCount() {
+    bool ok = false;
+    const int chosen = qEnvironmentVariableIntValue("MONKEY_ACTIONS", &ok);
+    return ok && chosen > 0 ? chosen : defaultActions;
+}
+
+} // namespace
+
+void MonkeyWindowTest::initTestCase() {
+    testLogHandler = qInstallMessageHandler(dropPlatformLimits);
+}
+
+void MonkeyWindowTest::cleanupTestCase() {
+    qInstallMessageHandler(testLogHandler);
+}
+
+void MonkeyWindowTest::init() {
+    m_window = std::make_unique<frm>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_driver = std::make_unique<WindowDriver>(*m_window);
+    m_expected = ExpectedWindow();
+    m_log.clear();
+    m_fault.clear();
+    m_seen = {};
+    m_lastTyped = 0;
+}
+
+void MonkeyWindowTest::cleanup() {
+    m_closer.disarm();
+    m_driver.reset();
+    m_window.reset();
+}
+
+void MonkeyWindowTest::countMarks() {
+    bool red = false;
+    bool blue = false;
+    for (int number = 0; number < 2; ++number) {
+        for (const Colour colour : m_expected.number(number).colours) {
+            red = red || colour == colours::divisorMark;
+            blue = blue || colour == colours::multipleMark;
+        }
+    }
+    m_seen.red += red;
+    m_seen.blue += blue;
+}
+
+void MonkeyWindowTest::log(const QString& action) {
+    m_log.push_back(action);
+    if (m_log.size() > loggedActions)
+        m_log.pop_front();
+}
+
+QString MonkeyWindowTest::recentActions() const {
+    QString text;
+    for (const QString& action : m_log)
+        text += QStringLiteral("\n    ") + action;
+    return text;
+}
+
+MonkeyWindowTest::Action MonkeyWindowTest::pickAction() {
+    // "lent" lasts a few actions at most, and never up to a click that would draw a ladder
+    // step by step: that one goes back to "rapid" first.
+    if (m_expected.slow() && m_random.bounded(3) == 0)
+        return Action::Rapid;
+    static const QList<std::pair<int, Action>> weights{
+        {22, Action::Type},      {3, Action::Append}, {3, Action::Paste}, {6, Action::ClickInput},
+        {28, Action::Decompose}, {11, Action::Mcd},   {11, Action::Mcm},  {9, Action::Comencar},
+        {4, Action::Lent},       {3, Action::Rapid},
+    };
+    int roll = m_random.bounded(100);
+    Action picked = Action::Decompose;
+    for (const auto& [weight, action] : weights) {
+        if (roll < weight) {
+            picked = action;
+            break;
+        }
+        roll -= weight;
+    }
+    // Most "m.c.d." clicks wait until both numbers are decomposed, so that marks show often.
+    const bool bothDecomposed = m_expected.number(0).decomposed && m_expected.number(1).decomposed;
+    if (picked == Action::Mcd && !bothDecomposed && m_random.bounded(4) != 0)
+        return Action::Decompose;
+    return picked;
+}
+
+void MonkeyWindowTest::typeInto(int number, const QString& text, bool emptyFirst) {
+    if (emptyFirst) {
+        m_driver->click(m_driver->input(number));
+        m_expected.clickInput(number);
+    }
+    QTest::keyClicks(m_driver->input(number), text);
+    m_expected.type(number, m_expected.number(number).input + text);
+}
+
+bool MonkeyWindowTest::clickDecompose(int number) {
+    const ExpectedWindow::Click expected = m_expected.decomposeOutcome(number);
+    if (m_expected.slow() && expected == ExpectedWindow::Click::Decomposed) {
+        m_driver->chooseRapid();
+        m_expected.setSlow(false);
+        log(QStringLiteral("rapid, before a click that decomposes"));
+    }
+    log(QStringLiteral("descomposar %1 with %2")
+            .arg(number)
+            .arg(quoted(m_expected.number(number).input)));
+    m_closer.arm();
+    m_driver->click(m_driver->button(number));
+    const QStringList boxes = m_closer.disarm();
+    m_expected.clickDecompose(number);
+    (expected == ExpectedWindow::Click::Decomposed ? m_seen.decomposed
+     : expected == ExpectedWindow::Click::Refused  ? m_seen.refused
+                                                   : m_seen.ignored)++;
+    const bool refused = expected == ExpectedWindow::Click::Refused;
+    if (boxes.size() != (refused ? 1 : 0) || (refused && boxes.first().isEmpty())) {
+        m_fault = QStringLiteral("expected %1 message box, saw %2: %3")
+                      .arg(refused ? 1 : 0)
+                      .arg(boxes.size())
+                      .arg(boxes.join(QLatin1String(" | ")));
+        return false;
+    }
+    return true;
+}
+
+bool MonkeyWindowTest::take(Action action) {
+    // A click on "descomposar" mostly follows typing into the same number's box.
+    const int number =
+        action == Action::Decompose && m_random.bounded(3) != 0 ? m_lastTyped : m_random.bounded(2);
+    switch (action) {
+    case Action::Type:
+    case Action::Append: {
+        const QString text = randomTypedText(m_random);
+        log(QStringLiteral("%1 %2 into %3")
+                .arg(action == Action::Type ? "type" : "append", quoted(text))
+                .arg(number));
+        typeInto(number, text, action == Action::Type);
+        m_lastTyped = number;
+        return true;
+    }
+    case Action::Paste: {
+        const QString text = randomPastedText(m_random);
+        log(QStringLiteral("paste %1 into %2").arg(quoted(text)).arg(number));
+        QApplication::clipboard()->setText(text);
+        m_driver->click(m_driver->input(number));
+        m_expected.clickInput(number);
+        QTest::keySequence(m_driver->input(number), QKeySequence::Paste);
+        m_expected.type(number, text);
+        m_lastTyped = number;
+        return true;
+    }
+    case Action::ClickInput:
+        log(QStringLiteral("click input %1").arg(number));
+        m_driver->click(m_driver->input(number));
+        m_expected.clickInput(number);
+        return true;
+    case Action::Decompose:
+        return clickDecompose(number);
+    case Action::Mcd:
+        log(QStringLiteral("m.c.d."));
+        m_closer.arm();
+        m_driver->click(m_driver->control<QPushButton>("cmdMCD"));
+        m_expected.clickMcd();
+        break;
+    case Action::Mcm:
+        log(QStringLiteral("m.c.m"));
+        m_closer.arm();
+        m_driver->click(m_driver->control<QPushButton>("cmdMCM"));
+        m_expected.clickMcm();
+        break;
+    case Action::Comencar:
+        log(QStringLiteral("començar"));
+        m_closer.arm();
+        m_driver->comencar();
+        m_expected.comencar();
+        break;
+    case Action::Lent:
+    case Action::Rapid:
+        log(action == Action::Lent ? QStringLiteral("lent") : QStringLiteral("rapid"));
+        if (action == Action::Lent)
+            m_driver->chooseLent();
+        else
+            m_driver->chooseRapid();
+        m_expected.setSlow(action == Action::Lent);
+        return true;
+    }
+    // These never open a box: one that opens is a fault, closed so that the test goes on.
+    const QStringList boxes = m_closer.disarm();
+    if (!boxes.isEmpty())
+        m_fault = QStringLiteral("unexpected message box: ") + boxes.join(QLatin1String(" | "));
+    return boxes.isEmpty();
+}
+
+void MonkeyWindowTest::the_expected_window_reads_text_as_pupils_are_told_data() {
+    // The test's own reading, which the window is held to: 0 stands for a refusal.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("number");
+    QTest::newRow("a whole number") << "250" << 250LL;
+    QTest::newRow("blanks anywhere") << " 2 5\t0\n" << 250LL;
+    QTest::newRow("a plus sign") << "+12" << 12LL;
+    QTest::newRow("a whole decimal") << "12.0" << 12LL;
+    QTest::newRow("an exponent") << "2.5E1" << 25LL;
+    QTest::newRow("hexadecimal, any case") << "&h1f" << 31LL;
+    QTest::newRow("octal") << "&O17" << 15LL;
+    QTest::newRow("one") << "1" << 1LL;
+    QTest::newRow("21 factors") << "2097152" << 2097152LL;
+    QTest::newRow("7 primes") << "510510" << 510510LL;
+    QTest::newRow("the largest prime") << "32749" << 32749LL;
+    QTest::newRow("the largest number") << "2147483646" << 2147483646LL;
+    QTest::newRow("nothing") << "" << 0LL;
+    QTest::newRow("blanks only") << "   " << 0LL;
+    QTest::newRow("zero") << "0" << 0LL;
+    QTest::newRow("negative") << "-12" << 0LL;
+    QTest::newRow("a fraction") << "12.5" << 0LL;
+    QTest::newRow("an exponent without digits") << "12E" << 0LL;
+    QTest::newRow("something after the number") << "12a" << 0LL;
+    QTest::newRow("two signs") << "+-12" << 0LL;
+    QTest::newRow("a prefix without digits") << "&H" << 0LL;
+    QTest::newRow("22 factors") << "4194304" << 0LL;
+    QTest::newRow("8 primes") << "9699690" << 0LL;
+    QTest::newRow("a prime above 32767") << "32771" << 0LL;
+    QTest::newRow("the largest number is prime") << "2147483647" << 0LL;
+    QTest::newRow("too large") << "2147483648" << 0LL;
+    QTest::newRow("a huge exponent") << "1e999" << 0LL;
+    QTest::newRow("a digit that is not 0-9") << "\u0663" << 0LL;
+    QTest::newRow("a blank that does not count") << "1\u00A02" << 0LL;
+}
+
+void MonkeyWindowTest::the_expected_window_reads_text_as_pupils_are_told() {
+    QFETCH(QString, typed);
+    QFETCH(qint64, number);
+    QCOMPARE(acceptedNumber(typed).value_or(0), number);
+}
+
+void MonkeyWindowTest::random_actions_keep_the_window_consistent() {
+    const quint32 chosenSeed = seed();
+    const int actions = actionCount();
+    qInfo("monkey seed %u (another with MONKEY_SEED=<n>), %d actions", chosenSeed, actions);
+    m_random.seed(chosenSeed);
+    QElapsedTimer elapsed;
+    elapsed.start();
+
+    m_driver->chooseRapid();
+    m_expected.setSlow(false);
+    QCOMPARE(differenceFrom(m_expected, *m_driver), QString());
+
+    for (int i = 0; i < actions; ++i) {
+        const QString fault = take(pickAction()) ? differenceFrom(m_expected, *m_driver) : m_fault;
+        QVERIFY2(fault.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1, action %2: %3\n  last actions:%4")
+                                .arg(chosenSeed)
+                                .arg(i)
+                                .arg(fault, recentActions())));
+        countMarks();
+    }
+    qInfo("%d actions in %.1f s: %d decompositions, %d refusals, %d clicks on a disabled "
+          "descomposar, %d states with red marks, %d with dark blue ones",
+          actions, elapsed.elapsed() / 1000.0, m_seen.decomposed, m_seen.refused, m_seen.ignored,
+          m_seen.red, m_seen.blue);
+    // The random actions reached every kind of outcome, not only refusals.
+    if (actions >= defaultActions) {
+        QVERIFY(m_seen.decomposed > actions / 20);
+        QVERIFY(m_seen.refused > actions / 20);
+        QVERIFY(m_seen.ignored > 0);
+        QVERIFY(m_seen.red > 0);
+        QVERIFY(m_seen.blue > 0);
+    }
+}
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    setUpAppearance(application);
+    MonkeyWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "monkey_window_test.moc"
