@@ -13,7 +13,7 @@ void setUpAppearance(QApplication& application) {
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
+    font.setPixelSize(11);
     QApplication::setFont(font);
     application.setApplicationName(QStringLiteral("descomposicio"));
     application.setApplicationDisplayName(QString());

@@ -113,8 +113,8 @@ Form::Form(QWidget* parent)
     m_rowRightLimit = std::min(placed(QStringLiteral("cmdMCD")).twips.left(),
                                placed(QStringLiteral("cmdMCM")).twips.left()) -
                       clearanceTwips;
+    // The controls are placed when the form first gets its size, as it is shown.
     resize(sizeHint());
-    placeControls();
 }
 
 QSize Form::sizeHint() const {

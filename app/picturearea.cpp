@@ -1,5 +1,6 @@
 #include "app/picturearea.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -15,18 +16,16 @@ double digitAdvance(QFont& font, int pixels) {
 } // namespace
 
 QFont ladderFont(double cellPixels) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
-                      QStringLiteral("Noto Mono")});
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
+    // The window's own sans font: its digits are all one width, and a second font family
+    // would cost the start-up a second font file.
+    QFont font = QApplication::font();
     // The largest size whose digit advance still fits the cell. Every size measured loads
-    // the font anew, so the search starts near the answer, a fixed-pitch digit being some
-    // 0.6 of the size wide, and steps from there, rather than from the smallest size up.
+    // the font anew, so the search starts near the answer, a digit being some
+    // 0.55 of the size wide, and steps from there, rather than from the smallest size up.
     constexpr int smallest = 5;
     constexpr int largest = 399;
     const auto fits = [&](int size) { return digitAdvance(font, size) <= cellPixels + 0.01; };
-    int size = std::clamp(static_cast<int>(cellPixels / 0.6), smallest, largest);
+    int size = std::clamp(static_cast<int>(cellPixels / 0.55), smallest, largest);
     if (fits(size)) {
         while (size < largest && fits(size + 1))
             ++size;

@@ -69,5 +69,5 @@ private:
     QColor m_text;
 };
 
-// A fixed-pitch font whose digits fit a ladder cell of that many pixels.
+// The largest size of the window's font whose digits fit a ladder cell of that many pixels.
 QFont ladderFont(double cellPixels);
