@@ -179,10 +179,18 @@ int Form::nominalFontPixels(ControlKind kind) const {
     return std::max(1, static_cast<int>(std::lround(design * m_scale * designTwipsPerPixel)));
 }
 
-double Form::textTwips(const QString& text, const QFont& font, int pixels) const {
-    QFont sized = font;
-    sized.setPixelSize(pixels);
-    return QFontMetricsF(sized).horizontalAdvance(text) / m_scale;
+double Form::textTwips(const QString& text, int pixels) const {
+    if (text.isEmpty())
+        return 0;
+    // Every box and label is in the window's font: its metrics at each size are kept, as a
+    // decomposition measures its row again for every box it fills.
+    auto metrics = m_metrics.find(pixels);
+    if (metrics == m_metrics.end()) {
+        QFont sized = font();
+        sized.setPixelSize(pixels);
+        metrics = m_metrics.emplace(pixels, QFontMetricsF(sized)).first;
+    }
+    return metrics->second.horizontalAdvance(text) / m_scale;
 }
 
 void Form::placeControls() {
@@ -228,9 +236,8 @@ void Form::fitFactorRow(const FactorRow& row) {
         for (int k = 0; k < factorRowSize; ++k) {
             const auto* base = static_cast<const TextBox*>(row.bases[k]->widget);
             const auto* exponent = static_cast<const TextBox*>(row.exponents[k]->widget);
-            baseNeeds[k] = textTwips(base->text(), base->font(), basePixels) + padding;
-            exponentNeeds[k] =
-                textTwips(exponent->text(), exponent->font(), exponentPixels) + padding;
+            baseNeeds[k] = textTwips(base->text(), basePixels) + padding;
+            exponentNeeds[k] = textTwips(exponent->text(), exponentPixels) + padding;
         }
         places = placeFactorRow(design, baseNeeds, exponentNeeds);
         if (places.right() <= m_rowRightLimit || basePixels == 1)
@@ -251,8 +258,7 @@ void Form::fitLabel(Placed& label) {
     const double right = label.twips.right();
     const double padding = labelPaddingPixels / m_scale;
     for (;; --label.fontPixels) {
-        const double needed =
-            textTwips(caption->text(), caption->font(), label.fontPixels) + padding;
+        const double needed = textTwips(caption->text(), label.fontPixels) + padding;
         const double width = std::max(label.twips.width(), needed);
         if (right - width >= clearanceTwips || label.fontPixels == 1) {
             label.twips.setLeft(right - width);

@@ -2,13 +2,13 @@
 
 #include "app/layout.h"
 
+#include <QFontMetricsF>
 #include <QRectF>
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <vector>
-
-class QFont;
 
 // The client area of the window: builds every control from the layout table and places
 // it, scaled from twips to pixels by the largest factor at which the whole form fits,
@@ -53,9 +53,10 @@ private:
     void applyPlaces();
 
     int nominalFontPixels(ControlKind kind) const;
-    double textTwips(const QString& text, const QFont& font, int pixels) const;
+    double textTwips(const QString& text, int pixels) const;
     QRect pixelRect(const QRectF& twips) const;
 
+    mutable std::map<int, QFontMetricsF> m_metrics; // by pixel size
     std::vector<Placed> m_controls;
     std::array<FactorRow, 2> m_factorRows;
     double m_rowRightLimit = 0;
