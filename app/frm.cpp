@@ -113,6 +113,7 @@ void frm::decomposeClicked(WorksheetBinding& binding) {
     for (PictureArea* column : {binding.quotients, binding.divisors})
         column->setExpectedLines(check.factorCount + 1);
     m_running = true;
+    m_closing = false;
     RunOutcome outcome;
     {
         const InputBlocker blocker;
