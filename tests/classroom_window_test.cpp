@@ -13,13 +13,10 @@
 
 // The window as a class sees it on a projector: scaled to any size, every digit shown,
 // usable from the keyboard and by a screen reader.
-class ClassroomWindowTest : public QObject {
+class ClassroomWindowTest : public RapidWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void controls_scale_with_the_window_data();
     void controls_scale_with_the_window();
     void the_form_is_centred_in_spare_room();
@@ -42,23 +39,7 @@ private slots:
 private:
     void resizeForm(double factor);
     QRect expectedPixels(int left, int top, int width, int height) const;
-
-    std::unique_ptr<frm> m_window;
-    std::unique_ptr<WindowDriver> m_driver;
 };
-
-void ClassroomWindowTest::init() {
-    m_window = std::make_unique<frm>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_driver = std::make_unique<WindowDriver>(*m_window);
-    m_driver->chooseRapid();
-}
-
-void ClassroomWindowTest::cleanup() {
-    m_driver.reset();
-    m_window.reset();
-}
 
 // Resizes the window so that its client area is the design size times the factor.
 void ClassroomWindowTest::resizeForm(double factor) {

@@ -11,13 +11,10 @@
 #include <numeric>
 
 // The comparison commands and "començar" on the real window, in "rapid" mode.
-class ComparisonWindowTest : public QObject {
+class ComparisonWindowTest : public RapidWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void mcd_then_mcm_mark_the_powers_of_the_gcd_then_the_lcm_data();
     void mcd_then_mcm_mark_the_powers_of_the_gcd_then_the_lcm();
     void a_number_not_decomposed_matches_nothing_data();
@@ -41,23 +38,7 @@ private:
         QStringList powers;
     };
     RowState rowState(int number) const;
-
-    std::unique_ptr<frm> m_window;
-    std::unique_ptr<WindowDriver> m_driver;
 };
-
-void ComparisonWindowTest::init() {
-    m_window = std::make_unique<frm>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_driver = std::make_unique<WindowDriver>(*m_window);
-    m_driver->chooseRapid();
-}
-
-void ComparisonWindowTest::cleanup() {
-    m_driver.reset();
-    m_window.reset();
-}
 
 qint64 ComparisonWindowTest::productOf(Colour colour) const {
     qint64 product = 1;

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QTest>
 
+#include <memory>
+
 // Drives the real window as a pupil would: typing, clicking buttons and menu items, and
 // reading the controls back by their names.
 class WindowDriver {
@@ -99,4 +101,27 @@ private:
     }
 
     frm& m_window;
+};
+
+// The base of a window test whose every test function starts from a freshly opened window
+// in "rapid" mode.
+class RapidWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_window = std::make_unique<frm>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_driver = std::make_unique<WindowDriver>(*m_window);
+        m_driver->chooseRapid();
+    }
+    void cleanup() {
+        m_driver.reset();
+        m_window.reset();
+    }
+
+protected:
+    std::unique_ptr<frm> m_window;
+    std::unique_ptr<WindowDriver> m_driver;
 };

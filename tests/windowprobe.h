@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appearance.h"
+#include "app/layout.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,16 +15,9 @@ class QLineEdit;
 // boxes. Controls are found by their object names only, never through the window's own
 // tables, so that a control built in the wrong place or under the wrong name shows.
 
-// The object names of one number's controls.
-struct WorksheetNames {
-    const char* input;
-    const char* button;
-    const char* quotients;
-    const char* divisors;
-    const char* bases; // element k is named bases_k
-    const char* exponents;
-    const char* label;
-};
+// The object names of one number's controls. The names themselves are the test's own, not
+// taken from the window's tables.
+using WorksheetNames = ControlNames;
 
 // 0: the first number (txt1, cmd, ...); 1: the second (txt6, cmd1, ...).
 const WorksheetNames& worksheetNames(int worksheet);
