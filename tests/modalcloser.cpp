@@ -1,5 +1,6 @@
 #include "modalcloser.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -29,7 +30,10 @@ void ModalCloser::arm() {
 QStringList ModalCloser::disarm() {
     m_timer.stop();
     QCoreApplication::instance()->removeEventFilter(this);
-    return m_closed;
+    QStringList texts;
+    for (const ShownMessage& message : m_closed)
+        texts << message.text;
+    return texts;
 }
 
 bool ModalCloser::eventFilter(QObject* watched, QEvent* event) {
@@ -51,13 +55,22 @@ void ModalCloser::poll() {
     }
     if (!m_boxPainted && m_boxShown.elapsed() < paintPatienceMs)
         return;
-    const auto* box = qobject_cast<QMessageBox*>(modal);
-    QString text = box ? box->text() : modal->windowTitle();
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ShownMessage message;
+    message.shown = true;
+    message.title = modal->windowTitle();
+    message.text = box ? box->text() : modal->windowTitle();
     if (!m_boxPainted)
-        text += QStringLiteral(" [closed without having painted]");
-    m_closed << text;
+        message.text += QStringLiteral(" [closed without having painted]");
+    message.icon = box ? box->icon() : QMessageBox::NoIcon;
+    QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr;
+    message.hadOkButton = ok != nullptr;
+    m_closed << message;
     m_boxPainted = false;
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
+    // As the pupil closes it: with its OK button where it has one.
+    if (ok)
+        ok->click();
+    else if (auto* dialog = qobject_cast<QDialog*>(modal))
         dialog->accept();
     else
         modal->close();

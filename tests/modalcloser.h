@@ -1,12 +1,23 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
 class QWidget;
+
+// What a message box said.
+struct ShownMessage {
+    bool shown = false;
+    bool hadOkButton = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
 
 // Closes the message boxes that a click opens, as a pupil would press their button: armed
 // before a click that may be refused, so that the box's own event loop does not wait for
@@ -19,6 +30,8 @@ public:
     void arm();
     // Stops watching; the texts of the boxes closed since arm().
     QStringList disarm();
+    // The boxes closed since arm(), as they were shown.
+    const QList<ShownMessage>& closed() const { return m_closed; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,5 +43,5 @@ private:
     QPointer<QWidget> m_box;
     bool m_boxPainted = false;
     QElapsedTimer m_boxShown;
-    QStringList m_closed;
+    QList<ShownMessage> m_closed;
 };

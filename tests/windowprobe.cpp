@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -100,28 +99,9 @@ void typeInto(QLineEdit* box, const QString& text) {
 }
 
 ShownMessage clickAndAcknowledge(QWidget* control) {
-    ShownMessage message;
-    // The message box runs its own event loop inside the click: it is answered from there.
-    QTimer watcher;
-    watcher.setInterval(10);
-    QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        watcher.stop();
-        message.shown = true;
-        message.title = box->windowTitle();
-        message.text = box->text();
-        message.icon = box->icon();
-        QAbstractButton* ok = box->button(QMessageBox::Ok);
-        message.hadOkButton = ok != nullptr;
-        if (ok)
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->reject();
-    });
-    watcher.start();
+    ModalCloser closer;
+    closer.arm();
     QTest::mouseClick(control, Qt::LeftButton);
-    watcher.stop();
-    return message;
+    closer.disarm();
+    return closer.closed().value(0);
 }

@@ -2,6 +2,7 @@
 
 #include "app/appearance.h"
 #include "app/layout.h"
+#include "modalcloser.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -43,15 +44,6 @@ QStringList windowState(const QWidget& window);
 
 // Empties the box and types the text into it, key by key.
 void typeInto(QLineEdit* box, const QString& text);
-
-// What a message box said.
-struct ShownMessage {
-    bool shown = false;
-    bool hadOkButton = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
 
 // Clicks the control and, when it opens a modal message box, reads the box and closes it
 // with a click on its OK button.
