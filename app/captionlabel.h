@@ -2,17 +2,12 @@
 
 #include <QLabel>
 
-// A label that tells when its caption changes, so that the form can make room for it.
+// The label before a factor row, which shows the number as typed followed by " = ". A new
+// caption asks the form for room, as every label does.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
 
-    void setCaption(const QString& caption) {
-        setText(caption);
-        emit captionChanged();
-    }
-
-signals:
-    void captionChanged();
+    void setCaption(const QString& caption) { setText(caption); }
 };

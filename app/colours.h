@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/worksheetcontrols.h"
+#include "worksheet/colour.h"
 
 #include <QColor>
 
@@ -11,5 +11,5 @@ QColor toQColor(Colour colour);
 namespace systemColours {
 constexpr Colour captionText = 0x80000009; // background of the form and the quotient columns
 constexpr Colour window = 0x80000005;      // background of the divisor columns and labels
-constexpr Colour windowText = 0x80000008;
+constexpr Colour windowText = colours::normal;
 } // namespace systemColours

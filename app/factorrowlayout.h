@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/worksheetcontrols.h"
+#include "worksheet/worksheet.h"
 
 #include <QRectF>
 

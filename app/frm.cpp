@@ -1,41 +1,35 @@
 #include "app/frm.h"
 
-#include "app/form.h"
 #include "app/inputblocker.h"
-#include "app/picturearea.h"
 #include "app/refusal.h"
 #include "app/textbox.h"
-#include "worksheet/comparison.h"
+#include "app/translated.h"
+#include "app/twipsform.h"
 #include "worksheet/decomposition.h"
+#include "worksheet/exercise.h"
 #include "worksheet/inputcheck.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 
 frm::frm(const Clock& clock, QWidget* parent)
     : QMainWindow(parent)
-    , m_clock(clock)
-    , m_form(new Form(this))
-    , m_cmdMCD(m_form->findChild<QPushButton*>(QStringLiteral("cmdMCD")))
-    , m_cmdMCM(m_form->findChild<QPushButton*>(QStringLiteral("cmdMCM"))) {
+    , m_form(new TwipsForm(this))
+    , m_pause(clock, [this] { return m_lent->isChecked(); })
+    , m_worksheets{WorksheetBinding(m_form->controls().numbers[0], m_pause),
+                   WorksheetBinding(m_form->controls().numbers[1], m_pause)} {
     setObjectName(QStringLiteral("frm"));
-    setWindowTitle(tr("Descomposició factorial"));
+    setWindowTitle(translated("Descomposició factorial"));
     setCentralWidget(m_form);
-    m_form->setMinimumSize(m_form->sizeHint());
     createMenus();
-    PauseHost& pauseHost = *this;
-    m_first = std::make_unique<WorksheetBinding>(*m_form, firstNumberControls, pauseHost);
-    m_second = std::make_unique<WorksheetBinding>(*m_form, secondNumberControls, pauseHost);
-    connectWorksheet(*m_first);
-    connectWorksheet(*m_second);
+    for (WorksheetBinding& binding : m_worksheets)
+        connectWorksheet(binding);
     connectComparisons();
     createFullScreenKeys();
-    m_first->input->setFocus();
+    m_worksheets[0].controls.input->setFocus();
     adjustSize();
 }
 
@@ -47,14 +41,14 @@ const Clock& frm::localClock() {
 }
 
 void frm::createMenus() {
-    m_comencar = menuBar()->addAction(tr("començar"));
+    m_comencar = menuBar()->addAction(translated("començar"));
     m_comencar->setObjectName(QStringLiteral("mnucomençar"));
 
-    QMenu* velocitat = menuBar()->addMenu(tr("velocitat"));
+    QMenu* velocitat = menuBar()->addMenu(translated("velocitat"));
     velocitat->menuAction()->setObjectName(QStringLiteral("mnuvelocitat"));
-    m_lent = velocitat->addAction(tr("lent"));
+    m_lent = velocitat->addAction(translated("lent"));
     m_lent->setObjectName(QStringLiteral("mnulent"));
-    m_rapid = velocitat->addAction(tr("rapid"));
+    m_rapid = velocitat->addAction(translated("rapid"));
     m_rapid->setObjectName(QStringLiteral("mnurapid"));
     for (QAction* speed : {m_lent, m_rapid})
         speed->setCheckable(true);
@@ -67,12 +61,13 @@ void frm::createMenus() {
 }
 
 void frm::connectWorksheet(WorksheetBinding& binding) {
-    connect(binding.button, &QPushButton::clicked, this,
+    const NumberControls& controls = binding.controls;
+    connect(controls.button, &QPushButton::clicked, this,
             [this, &binding] { decomposeClicked(binding); });
-    connect(binding.input, &TextBox::clicked, this, [this, &binding] { inputClicked(binding); });
-    connect(binding.input, &QLineEdit::returnPressed, this, [&binding] {
-        if (binding.button->isEnabled())
-            binding.button->click();
+    connect(controls.input, &TextBox::clicked, controls.input, &QLineEdit::clear);
+    connect(controls.input, &QLineEdit::returnPressed, controls.button, [&controls] {
+        if (controls.button->isEnabled())
+            controls.button->click();
     });
 }
 
@@ -92,8 +87,8 @@ void frm::createFullScreenKeys() {
 }
 
 void frm::connectComparisons() {
-    connect(m_cmdMCD, &QPushButton::clicked, this, &frm::mcdClicked);
-    connect(m_cmdMCM, &QPushButton::clicked, this, &frm::mcmClicked);
+    connect(m_form->controls().cmdMCD, &QPushButton::clicked, this, &frm::mcdClicked);
+    connect(m_form->controls().cmdMCM, &QPushButton::clicked, this, &frm::mcmClicked);
     connect(m_comencar, &QAction::triggered, this, &frm::comencarClicked);
 }
 
@@ -103,76 +98,51 @@ void frm::setSlow(bool slow) {
 }
 
 void frm::decomposeClicked(WorksheetBinding& binding) {
-    const QString typed = binding.input->text();
+    const QString typed = binding.controls.input->text();
     const InputCheck check = checkInput(typed.toStdString());
     if (check.verdict != Verdict::Accepted) {
         QMessageBox::warning(this, windowTitle(), refusalMessage(check, typed));
         return;
     }
-    // Both columns space their lines alike, so that each divisor stays beside its quotient.
-    for (PictureArea* column : {binding.quotients, binding.divisors})
-        column->setExpectedLines(check.factorCount + 1);
     m_running = true;
-    m_closing = false;
+    m_pause.start();
     RunOutcome outcome;
     {
         const InputBlocker blocker;
-        outcome = decompose(binding.worksheet, binding, check.value);
+        outcome = descomposar(binding.worksheet, binding, check, typed.toStdString());
     }
     m_running = false;
     if (outcome == RunOutcome::Completed)
-        binding.button->setEnabled(false);
-}
-
-void frm::inputClicked(WorksheetBinding& binding) {
-    binding.input->clear();
+        binding.controls.button->setEnabled(false);
+    else if (outcome == RunOutcome::OutOfLimits)
+        QMessageBox::warning(this, windowTitle(), runFailureMessage(typed));
 }
 
 void frm::mcdClicked() {
-    markCommonDivisor(m_first->worksheet, *m_first, m_second->worksheet, *m_second);
+    markCommonDivisor(m_worksheets[0].worksheet, m_worksheets[0], m_worksheets[1].worksheet,
+                      m_worksheets[1]);
     // "m.c.m" first, so that the focus leaving the disabled "m.c.d." lands on it.
-    m_cmdMCM->setEnabled(true);
-    m_cmdMCD->setEnabled(false);
+    m_form->controls().cmdMCM->setEnabled(true);
+    m_form->controls().cmdMCD->setEnabled(false);
 }
 
 void frm::mcmClicked() {
-    markCommonMultiple(*m_first, *m_second);
-    m_cmdMCM->setEnabled(false);
+    markCommonMultiple(m_worksheets[0], m_worksheets[1]);
+    m_form->controls().cmdMCM->setEnabled(false);
 }
 
 void frm::comencarClicked() {
-    m_first->button->setEnabled(true);
-    m_second->button->setEnabled(true);
-    startAgain(m_first->worksheet, *m_first, m_second->worksheet, *m_second);
-    m_cmdMCD->setEnabled(true);
-    m_cmdMCM->setEnabled(true);
-}
-
-bool frm::isSlow() const {
-    return m_lent->isChecked();
-}
-
-const Clock& frm::clock() const {
-    return m_clock;
-}
-
-bool frm::sleep(std::chrono::milliseconds duration) {
-    if (m_closing)
-        return false;
-    QEventLoop loop;
-    m_pauseLoop = &loop;
-    QTimer::singleShot(duration, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-    m_pauseLoop = nullptr;
-    return !m_closing;
+    for (WorksheetBinding& binding : m_worksheets)
+        binding.controls.button->setEnabled(true);
+    startAgain(m_worksheets[0].worksheet, m_worksheets[0], m_worksheets[1].worksheet,
+               m_worksheets[1]);
+    m_form->controls().cmdMCD->setEnabled(true);
+    m_form->controls().cmdMCM->setEnabled(true);
 }
 
 void frm::closeEvent(QCloseEvent* event) {
-    if (m_running) {
-        // The run is stopped at its next pause, which is where it is waiting now.
-        m_closing = true;
-        if (m_pauseLoop)
-            m_pauseLoop->quit();
-    }
+    // A run under way stops at its pause, which is where it is waiting now.
+    if (m_running)
+        m_pause.stop();
     QMainWindow::closeEvent(event);
 }

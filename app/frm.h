@@ -1,20 +1,19 @@
 #pragma once
 
+#include "app/clock.h"
+#include "app/steppause.h"
 #include "app/worksheetbinding.h"
-#include "worksheet/steppause.h"
 
 #include <QMainWindow>
 
-#include <memory>
+#include <array>
 
-class Form;
 class QAction;
-class QEventLoop;
-class QPushButton;
+class TwipsForm;
 
 // The window: two numbers side by side, each with its ladder and factor row, and the
 // commands that decompose and compare them.
-class frm : public QMainWindow, private PauseHost {
+class frm : public QMainWindow {
     Q_OBJECT
 public:
     explicit frm(const Clock& clock = localClock(), QWidget* parent = nullptr);
@@ -36,26 +35,16 @@ private:
     void createFullScreenKeys();
 
     void decomposeClicked(WorksheetBinding& binding);
-    void inputClicked(WorksheetBinding& binding);
     void mcdClicked();
     void mcmClicked();
     void comencarClicked();
     void setSlow(bool slow);
 
-    bool isSlow() const override;
-    const Clock& clock() const override;
-    bool sleep(std::chrono::milliseconds duration) override;
-
-    const Clock& m_clock;
-    Form* m_form;
-    std::unique_ptr<WorksheetBinding> m_first;
-    std::unique_ptr<WorksheetBinding> m_second;
-    QPushButton* m_cmdMCD;
-    QPushButton* m_cmdMCM;
+    TwipsForm* m_form;
     QAction* m_comencar = nullptr;
     QAction* m_lent = nullptr;
     QAction* m_rapid = nullptr;
-    QEventLoop* m_pauseLoop = nullptr;
+    StepPause m_pause;
+    std::array<WorksheetBinding, 2> m_worksheets;
     bool m_running = false;
-    bool m_closing = false;
 };

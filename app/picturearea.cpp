@@ -119,7 +119,7 @@ void PictureArea::contentChanged() {
     }
     if (overhang != m_overhang) {
         m_overhang = overhang;
-        emit overhangChanged();
+        updateGeometry();
     }
     update();
 }

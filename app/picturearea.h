@@ -31,8 +31,8 @@ public:
     double lineTop(int row) const;
     double lineHeight() const;
 
-    // How far left of the area's left edge the printed digits reach, in twips: the form
-    // widens the area by that much.
+    // How far left of the area's left edge the printed digits reach, in twips: the form's
+    // layout widens the area by that much.
     double leftOverhangTwips() const { return m_overhang; }
 
     // Every character of a printed line stands in a cell of this width, so that digits
@@ -41,9 +41,6 @@ public:
 
     void setScale(double pixelsPerTwip);
     void setColours(const QColor& back, const QColor& text);
-
-signals:
-    void overhangChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

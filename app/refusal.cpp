@@ -1,14 +1,7 @@
 #include "app/refusal.h"
 
-#include <QCoreApplication>
-
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("frm", text);
-}
-
-} // namespace
+#include "app/translated.h"
+#include "worksheet/worksheet.h"
 
 QString refusalMessage(const InputCheck& check, const QString& typed) {
     const QString number = QString::number(static_cast<qint64>(check.value));
@@ -17,18 +10,28 @@ QString refusalMessage(const InputCheck& check, const QString& typed) {
     case Verdict::Accepted:
         break;
     case Verdict::Empty:
-        return tr("Escriu primer el nombre que vols descomposar.");
+        return translated("Escriu primer el nombre que vols descomposar.");
     case Verdict::NotPositiveWhole:
-        return tr("«%1» no és un nombre enter positiu.").arg(shown);
+        return translated("«%1» no és un nombre enter positiu.").arg(shown);
     case Verdict::TooLarge:
-        return tr("«%1» és massa gran: el nombre més gran que es pot descomposar és 2147483647.")
-            .arg(shown);
+        return translated("«%1» és massa gran: el nombre més gran que es pot descomposar és %2.")
+            .arg(shown)
+            .arg(static_cast<qint64>(largestInput));
     case Verdict::TooManyFactors:
-        return tr("%1 té més de 21 factors primers, comptant els repetits.").arg(number);
+        return translated("%1 té més de %2 factors primers, comptant els repetits.")
+            .arg(number)
+            .arg(Worksheet::factorCapacity);
     case Verdict::TooManyDistinctPrimes:
-        return tr("%1 té més de 7 factors primers diferents.").arg(number);
+        return translated("%1 té més de %2 factors primers diferents.")
+            .arg(number)
+            .arg(factorRowSize);
     case Verdict::PrimeTooLarge:
-        return tr("%1 té un factor primer més gran que 32767.").arg(number);
+        return translated("%1 té un factor primer més gran que %2.").arg(number).arg(largestPrime);
     }
     return {};
+}
+
+QString runFailureMessage(const QString& typed) {
+    return translated("No s'ha pogut descompondre «%1». Torna a començar l'exercici.")
+        .arg(typed.trimmed());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/worksheetcontrols.h"
+#include "worksheet/colour.h"
 
 #include <QLineEdit>
 

@@ -1,34 +1,21 @@
 #pragma once
 
-#include "app/layout.h"
-#include "worksheet/steppause.h"
+#include "app/formcontrols.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetcontrols.h"
 
-#include <array>
-
-class PictureArea;
-class CaptionLabel;
-class QPushButton;
-class QWidget;
-class TextBox;
+class StepPause;
 
 // One number's worksheet bound to its own controls: the one body of the decomposition and
 // of the commands serves both numbers through two of these.
 class WorksheetBinding final : public WorksheetControls {
 public:
-    WorksheetBinding(const QWidget& form, const ControlNames& names, PauseHost& pauseHost);
+    WorksheetBinding(const NumberControls& controls, StepPause& pause);
 
     Worksheet worksheet;
-    TextBox* const input;
-    QPushButton* const button;
-    PictureArea* const quotients;
-    PictureArea* const divisors;
-    const std::array<TextBox*, factorRowSize> bases;
-    const std::array<TextBox*, factorRowSize> exponents;
-    CaptionLabel* const label;
+    const NumberControls& controls;
 
-    std::string inputText() const override;
+    void expectLines(int lines) override;
     void clear(Column column) override;
     void setPrintX(Column column, float twips) override;
     void print(Column column, const std::string& printed) override;
@@ -43,5 +30,5 @@ public:
 private:
     PictureArea* column(Column which) const;
 
-    PauseHost& m_pauseHost;
+    StepPause& m_pause;
 };

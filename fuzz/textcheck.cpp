@@ -84,7 +84,7 @@ Verdict expectedVerdict(std::string_view text, const ReferenceReading& reading) 
 // A window that shows nothing: enough for a decomposition to run to its end.
 class QuietControls : public WorksheetControls {
 public:
-    std::string inputText() const override { return {}; }
+    void expectLines(int) override {}
     void clear(Column) override {}
     void setPrintX(Column, float) override {}
     void print(Column, const std::string&) override {}
@@ -100,10 +100,11 @@ private:
     std::array<std::string, factorRowSize> m_bases;
 };
 
-std::string decompositionProblem(double value) {
+std::string decompositionProblem(const InputCheck& check) {
+    const double value = check.value;
     Worksheet worksheet;
     QuietControls window;
-    if (decompose(worksheet, window, value) != RunOutcome::Completed)
+    if (descomposar(worksheet, window, check, {}) != RunOutcome::Completed)
         return "the decomposition stopped";
     double product = 1;
     for (int i = 0; i < worksheet.factorCount; ++i)
@@ -125,7 +126,7 @@ std::string inputCheckProblem(std::string_view text, const ReferenceReading& rea
                " for " + std::to_string(check.value) + ", expected " +
                std::to_string(static_cast<int>(expected));
     if (check.verdict == Verdict::Accepted)
-        return decompositionProblem(check.value);
+        return decompositionProblem(check);
     return {};
 }
 

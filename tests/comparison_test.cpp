@@ -1,6 +1,5 @@
 #include "fakecontrols.h"
-#include "worksheet/comparison.h"
-#include "worksheet/decomposition.h"
+#include "worksheet/exercise.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +11,7 @@ struct Pair {
 
     explicit Pair(double input = 0) {
         if (input > 0)
-            decompose(worksheet, controls, input);
+            decomposeTyped(worksheet, controls, std::to_string(static_cast<long long>(input)));
         controls.log.clear();
     }
 };
@@ -74,7 +73,7 @@ TEST(Comparison, start_again_brings_both_worksheets_back_to_their_first_state) {
     // The same number decomposes as on a fresh worksheet.
     Pair fresh(2097152);
     FakeControls again;
-    decompose(first.worksheet, again, 2097152);
+    decomposeTyped(first.worksheet, again, "2097152");
     EXPECT_EQ(first.worksheet.factors, fresh.worksheet.factors);
     EXPECT_EQ(first.worksheet.primes, fresh.worksheet.primes);
     EXPECT_EQ(first.worksheet.exponents, fresh.worksheet.exponents);

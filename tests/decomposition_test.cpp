@@ -46,9 +46,9 @@ TEST_P(WorkedExamples, draw_every_line_at_its_x_and_fill_every_box) {
     const WorkedExample& example = GetParam();
     Worksheet worksheet;
     FakeControls controls;
-    controls.input = example.text;
 
-    EXPECT_EQ(decompose(worksheet, controls, example.input), RunOutcome::Completed);
+    EXPECT_EQ(checkInput(example.text).value, example.input);
+    EXPECT_EQ(decomposeTyped(worksheet, controls, example.text), RunOutcome::Completed);
     EXPECT_EQ(controls.log, example.expected);
 }
 
@@ -88,7 +88,8 @@ TEST_P(Groupings, leave_the_worksheet_holding_the_factors_and_powers) {
     const Grouping& expected = GetParam();
     Worksheet ws;
     FakeControls controls;
-    ASSERT_EQ(decompose(ws, controls, expected.input), RunOutcome::Completed);
+    ASSERT_EQ(decomposeTyped(ws, controls, std::to_string(static_cast<long long>(expected.input))),
+              RunOutcome::Completed);
 
     EXPECT_EQ(ws.number, 1);
     EXPECT_EQ(ws.digitCount, 1);
@@ -129,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Decomposition, Groupings, testing::Values(
 TEST(Decomposition, one_records_no_prime_for_a_comparison_to_match) {
     Worksheet ws;
     FakeControls controls;
-    ASSERT_EQ(decompose(ws, controls, 1), RunOutcome::Completed);
+    ASSERT_EQ(decomposeTyped(ws, controls, "1"), RunOutcome::Completed);
     EXPECT_EQ(ws.factorCount, 0);
     EXPECT_EQ(ws.distinctPrimeCount(), 0);
     EXPECT_EQ(ws.primes, Worksheet{}.primes);
@@ -139,7 +140,7 @@ TEST(Decomposition, one_records_no_prime_for_a_comparison_to_match) {
 TEST(Decomposition, quotients_of_seven_digits_and_more_stay_right_aligned) {
     Worksheet ws;
     FakeControls controls;
-    decompose(ws, controls, 2097152);
+    decomposeTyped(ws, controls, "2097152");
     EXPECT_EQ(controls.log[2], "x Q 90");
     EXPECT_EQ(controls.log[3], "print Q ' 2097152 '");
     EXPECT_EQ(controls.log[7], "x Q 90");
@@ -152,7 +153,7 @@ TEST(Decomposition, a_window_closed_during_a_pause_stops_the_run_there) {
     Worksheet ws;
     FakeControls controls;
     controls.stopAtPause = 2; // the pause before the second quotient's divisor
-    EXPECT_EQ(decompose(ws, controls, 250), RunOutcome::Stopped);
+    EXPECT_EQ(decomposeTyped(ws, controls, "250"), RunOutcome::Stopped);
     EXPECT_EQ(controls.log.back(), "pause");
     EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "pause"), 3);
     EXPECT_TRUE(controls.label.empty());
@@ -162,7 +163,7 @@ TEST(Decomposition, empties_an_exponent_box_beside_an_empty_base_box) {
     Worksheet ws;
     FakeControls controls;
     controls.exponents = {"9", "9", "9", "9", "9", "9", "9"};
-    decompose(ws, controls, 12);
+    decomposeTyped(ws, controls, "12");
     EXPECT_EQ(controls.exponents, (std::array<std::string, 7>{"2", "1", "", "", "", "", ""}));
 }
 

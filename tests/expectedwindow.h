@@ -1,6 +1,7 @@
 #pragma once
 
-#include "worksheet/worksheetcontrols.h"
+#include "worksheet/colour.h"
+#include "worksheet/worksheet.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worksheet/decomposition.h"
 #include "worksheet/worksheetcontrols.h"
 
 #include <array>
@@ -10,7 +11,6 @@
 // operation that changes them, one line per call.
 class FakeControls : public WorksheetControls {
 public:
-    std::string input;
     std::array<std::string, factorRowSize> bases;
     std::array<std::string, factorRowSize> exponents;
     std::array<Colour, factorRowSize> colours{};
@@ -18,10 +18,11 @@ public:
     std::vector<std::string> log;
     int pauses = 0;
     int stopAtPause = -1; // the pause at which the window "closes"; -1: never
+    int expectedLines = 0;
 
     FakeControls() { colours.fill(colours::normal); }
 
-    std::string inputText() const override { return input; }
+    void expectLines(int lines) override { expectedLines = lines; }
     void clear(Column column) override { log.push_back("clear " + name(column)); }
     void setPrintX(Column column, float twips) override {
         log.push_back("x " + name(column) + " " + std::to_string(static_cast<int>(twips)));
@@ -55,3 +56,10 @@ public:
 private:
     static std::string name(Column column) { return column == Column::Quotients ? "Q" : "D"; }
 };
+
+// The decompose command on a typed text, as the window runs it once the input check has
+// accepted the text.
+inline RunOutcome decomposeTyped(Worksheet& worksheet, WorksheetControls& controls,
+                                 const std::string& typed) {
+    return descomposar(worksheet, controls, checkInput(typed), typed);
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/steppause.h"
+#include "app/clock.h"
 
 #include <QElapsedTimer>
 

@@ -48,6 +48,8 @@ private slots:
     void each_pause_of_a_slow_run_ends_at_the_next_tick_of_the_clock();
     void closing_the_window_during_a_slow_run_stops_the_run_at_once();
     void resizing_the_window_during_a_slow_run_scales_what_is_drawn();
+    void a_run_lays_the_form_out_at_most_twice_data();
+    void a_run_lays_the_form_out_at_most_twice();
 
 private:
     frm& window() { return *m_window; }

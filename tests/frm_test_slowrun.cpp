@@ -3,6 +3,7 @@
 #include "windowprobe.h"
 
 #include "app/picturearea.h"
+#include "app/twipslayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -261,4 +262,33 @@ void FrmTest::resizing_the_window_during_a_slow_run_scales_what_is_drawn() {
     QVERIFY(quotients->lineTop(1) - quotients->lineTop(0) > 1.8 * designStep);
     QCOMPARE(control(window(), QStringLiteral("txt2_1"))->property("text").toString(),
              QStringLiteral("5"));
+}
+
+void FrmTest::a_run_lays_the_form_out_at_most_twice_data() {
+    QTest::addColumn<QByteArray>("speed");
+    QTest::newRow("rapid") << QByteArray("mnurapid");
+    QTest::newRow("lent") << QByteArray("mnulent");
+}
+
+void FrmTest::a_run_lays_the_form_out_at_most_twice() {
+    // State: the window as it opened, laid out. Action: descomposar 510510, whose run
+    // changes 14 boxes and the label. Expected: the changes of each turn of the event loop
+    // are placed together, at most twice in all.
+    QFETCH(QByteArray, speed);
+    chooseSpeed(speed.constData());
+    QWidget* form = control(window(), QStringLiteral("form"));
+    const auto* layout = dynamic_cast<const TwipsLayout*>(form->layout());
+    QVERIFY(layout);
+    QTest::qWait(20);
+    const int before = layout->passes();
+    typeInto(control<QLineEdit>(window(), QStringLiteral("txt1")), QStringLiteral("510510"));
+    QTest::qWait(20);
+    QCOMPARE(layout->passes(), before);
+
+    QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
+    QTest::qWait(20);
+
+    QCOMPARE(boxTexts(window(), "txt2").last(), QStringLiteral("17"));
+    QVERIFY2(layout->passes() - before <= 2,
+             qPrintable(QString::number(layout->passes() - before)));
 }

@@ -56,10 +56,10 @@ INSTANTIATE_TEST_SUITE_P(InputCheck, InputChecks, testing::Values(
 // clang-format on
 
 TEST(InputCheck, counts_the_prime_factors_of_an_accepted_number) {
-    EXPECT_EQ(checkInput("1").factorCount, 0);
-    EXPECT_EQ(checkInput("250").factorCount, 4);
-    EXPECT_EQ(checkInput("2147483646").factorCount, 8);
-    EXPECT_EQ(checkInput("2097152").factorCount, 21);
+    EXPECT_EQ(checkInput("1").factors.divisorCount, 0);
+    EXPECT_EQ(checkInput("250").factors.divisorCount, 4);
+    EXPECT_EQ(checkInput("2147483646").factors.divisorCount, 8);
+    EXPECT_EQ(checkInput("2097152").factors.divisorCount, 21);
 }
 
 } // namespace

@@ -43,7 +43,7 @@ std::string lineProblem(const LadderRecorder::Line& line, int i, Column column,
 }
 
 // The input, then for each factor its divisor and the quotient that follows it.
-std::string ladderProblem(std::int64_t n, const Factorisation& f, const LadderRecorder& window) {
+std::string ladderProblem(std::int64_t n, const ReferenceFactors& f, const LadderRecorder& window) {
     if (window.tooManyLines || window.lineCount != 1 + 2 * f.factorCount)
         return problem("the number of ladder lines", window.lineCount, 1 + 2 * f.factorCount);
     if (window.clears != 2)
@@ -93,7 +93,7 @@ std::string invariantProblem(std::int64_t n, const Worksheet& ws) {
     return {};
 }
 
-std::string recordProblem(const Factorisation& f, const Worksheet& ws) {
+std::string recordProblem(const ReferenceFactors& f, const Worksheet& ws) {
     if (ws.factorCount != f.factorCount)
         return problem("the factor count", ws.factorCount, f.factorCount);
     for (int i = 0; i < f.factorCount; ++i)
@@ -114,7 +114,7 @@ bool shows(const std::string& box, std::int64_t value) {
     return box == Digits(value).view();
 }
 
-std::string rowProblem(std::string_view text, const Factorisation& f,
+std::string rowProblem(std::string_view text, const ReferenceFactors& f,
                        const LadderRecorder& window) {
     for (int k = 0; k < factorRowSize; ++k) {
         const bool filled = k < f.primeCount;
@@ -134,7 +134,7 @@ std::string rowProblem(std::string_view text, const Factorisation& f,
 
 } // namespace
 
-Verdict expectedVerdict(std::int64_t n, const Factorisation& f) {
+Verdict expectedVerdict(std::int64_t n, const ReferenceFactors& f) {
     if (n > limits::largestWhole)
         return Verdict::TooLarge;
     if (f.largestPrime() > limits::largestPrime)
@@ -160,20 +160,20 @@ std::string auditNumber(std::int64_t n, const PrimeReference& reference, Verdict
     verdict = check.verdict;
     if (check.value != static_cast<double>(n))
         return "the text reads as " + std::to_string(check.value);
-    const Factorisation f = n > limits::largestWhole ? Factorisation{} : reference.factorise(n);
+    const ReferenceFactors f = n > limits::largestWhole ? ReferenceFactors{} : reference.factorise(n);
     const Verdict expected = expectedVerdict(n, f);
     if (check.verdict != expected)
         return std::string("the verdict is ") + nameOf(check.verdict) + ", expected " +
                nameOf(expected);
     if (check.verdict != Verdict::Accepted)
         return {};
-    if (check.factorCount != f.factorCount)
-        return problem("the input check's factor count", check.factorCount, f.factorCount);
+    if (check.factors.divisorCount != f.factorCount)
+        return problem("the input check's factor count", check.factors.divisorCount,
+                       f.factorCount);
 
     Worksheet ws;
     LadderRecorder window;
-    window.input = std::string(text);
-    if (decompose(ws, window, check.value) != RunOutcome::Completed)
+    if (descomposar(ws, window, check, std::string(text)) != RunOutcome::Completed)
         return "the run stopped";
     std::string found = ladderProblem(n, f, window);
     if (found.empty())

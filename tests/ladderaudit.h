@@ -16,7 +16,7 @@ constexpr std::int32_t largestPrime = 32767;
 } // namespace limits
 
 // What the input check should say of n's decimal text, by its reference factorisation.
-Verdict expectedVerdict(std::int64_t n, const Factorisation& factors);
+Verdict expectedVerdict(std::int64_t n, const ReferenceFactors& factors);
 
 const char* nameOf(Verdict verdict);
 

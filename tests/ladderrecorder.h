@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worksheet/worksheet.h"
 #include "worksheet/worksheetcontrols.h"
 
 #include <array>
@@ -18,7 +19,6 @@ public:
     // A ladder of a number up to 2147483647 has at most 31 divisions: 63 lines.
     static constexpr int lineCapacity = 64;
 
-    std::string input;
     std::array<Line, lineCapacity> lines{};
     int lineCount = 0;
     bool tooManyLines = false;
@@ -28,7 +28,7 @@ public:
     std::array<std::string, factorRowSize> exponents;
     std::string label;
 
-    std::string inputText() const override { return input; }
+    void expectLines(int) override {}
     void clear(Column column) override {
         ++clears;
         m_x[index(column)] = -1;

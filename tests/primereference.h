@@ -6,7 +6,7 @@
 
 // A whole number's prime factors, found apart from the core: the factors in non-decreasing
 // order, and the same grouped into distinct primes and their exponents.
-struct Factorisation {
+struct ReferenceFactors {
     // 2147483647 has at most 30 prime factors and 9 distinct primes.
     std::array<std::int32_t, 32> factors{};
     int factorCount = 0;
@@ -46,8 +46,8 @@ public:
 
     std::int64_t sieveLimit() const { return static_cast<std::int64_t>(m_smallest.size()) - 1; }
 
-    Factorisation factorise(std::int64_t n) const {
-        Factorisation f;
+    ReferenceFactors factorise(std::int64_t n) const {
+        ReferenceFactors f;
         if (n <= sieveLimit()) {
             for (; n > 1; n /= m_smallest[n])
                 f.add(m_smallest[n]);

@@ -1,3 +1,5 @@
+#include "app/clock.h"
+#include "app/steppause.h"
 #include "worksheet/steppause.h"
 
 #include <gtest/gtest.h>
@@ -12,40 +14,56 @@ using namespace std::chrono_literals;
 
 // A clock that moves only when the pause sleeps: each sleep lets the given time pass on
 // a millisecond clock, whose reading in days moves in whole seconds.
-class FakeHost : public PauseHost, public Clock {
+class FakeClock : public Clock {
 public:
-    explicit FakeHost(bool slow, milliseconds startWithinSecond = 0ms)
-        : m_slow(slow)
-        , m_now(startWithinSecond) {}
+    explicit FakeClock(milliseconds startWithinSecond)
+        : now(startWithinSecond) {}
 
-    bool isSlow() const override { return m_slow; }
-    const Clock& clock() const override { return *this; }
-    bool sleep(milliseconds duration) override {
-        sleeps.push_back(duration);
-        m_now += duration;
-        return !closeOnSleep;
-    }
     double days() const override {
         ++reads;
-        return 45000 + duration_cast<seconds>(m_now).count() / 86400.0;
+        return 45000 + duration_cast<seconds>(now).count() / 86400.0;
     }
-    milliseconds untilNextTick() const override { return 1000ms - m_now % 1000ms; }
+    milliseconds untilNextTick() const override { return 1000ms - now % 1000ms; }
 
-    milliseconds now() const { return m_now; }
+    milliseconds now;
+    mutable int reads = 0;
+};
+
+struct ClockOwner {
+    explicit ClockOwner(milliseconds startWithinSecond)
+        : m_fakeClock(startWithinSecond) {}
+    FakeClock m_fakeClock;
+};
+
+// The window's pause, sleeping on the fake clock instead of the event loop.
+class FakeHost : private ClockOwner, public StepPause {
+public:
+    explicit FakeHost(bool slow, milliseconds startWithinSecond = 0ms)
+        : ClockOwner(startWithinSecond)
+        , StepPause(m_fakeClock, [slow] { return slow; }) {}
+
+    milliseconds now() const { return m_fakeClock.now; }
+    int reads() const { return m_fakeClock.reads; }
 
     std::vector<milliseconds> sleeps;
-    mutable int reads = 0;
     bool closeOnSleep = false;
 
-private:
-    bool m_slow;
-    milliseconds m_now;
+protected:
+    bool sleep(milliseconds duration) override {
+        sleeps.push_back(duration);
+        if (closeOnSleep) {
+            stop();
+            return StepPause::sleep(duration);
+        }
+        m_fakeClock.now += duration;
+        return true;
+    }
 };
 
 TEST(StepPause, in_fast_mode_returns_at_once_without_reading_the_clock) {
     FakeHost host(false);
-    EXPECT_TRUE(re(host));
-    EXPECT_EQ(host.reads, 0);
+    EXPECT_TRUE(host.re());
+    EXPECT_EQ(host.reads(), 0);
     EXPECT_TRUE(host.sleeps.empty());
 }
 
@@ -58,7 +76,7 @@ class SlowPauses : public testing::TestWithParam<Start> {};
 
 TEST_P(SlowPauses, last_until_the_next_tick_of_the_seconds) {
     FakeHost host(true, GetParam().withinSecond);
-    EXPECT_TRUE(re(host));
+    EXPECT_TRUE(host.re());
     EXPECT_EQ(host.now() - GetParam().withinSecond, GetParam().expectedPause);
     EXPECT_EQ(host.sleeps.size(), 1u); // one sleep to the tick, no polling
 }
@@ -71,7 +89,7 @@ TEST(StepPause, eight_pauses_of_a_run_take_between_seven_and_eight_seconds) {
     for (const milliseconds start : {0ms, 250ms, 999ms}) {
         FakeHost host(true, start);
         for (int i = 0; i < 8; ++i)
-            ASSERT_TRUE(re(host));
+            ASSERT_TRUE(host.re());
         EXPECT_GT(host.now() - start, 7000ms);
         EXPECT_LE(host.now() - start, 8000ms);
     }
@@ -84,7 +102,7 @@ TEST(StepPause, a_sleep_cut_short_by_an_early_timer_sleeps_again_until_the_tick)
             : FakeHost(true, 100ms) {}
         bool sleep(milliseconds duration) override { return FakeHost::sleep(duration / 2 + 1ms); }
     } host;
-    EXPECT_TRUE(re(host));
+    EXPECT_TRUE(host.re());
     EXPECT_EQ(host.now(), 1000ms);
     EXPECT_GT(host.sleeps.size(), 1u);
 }
@@ -92,7 +110,7 @@ TEST(StepPause, a_sleep_cut_short_by_an_early_timer_sleeps_again_until_the_tick)
 TEST(StepPause, a_closing_window_stops_the_pause) {
     FakeHost host(true, 300ms);
     host.closeOnSleep = true;
-    EXPECT_FALSE(re(host));
+    EXPECT_FALSE(host.re());
 }
 
 struct LocalMoment {

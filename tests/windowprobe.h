@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/appearance.h"
-#include "app/layout.h"
 #include "modalcloser.h"
 
 #include <QApplication>
@@ -18,7 +17,15 @@ class QLineEdit;
 
 // The object names of one number's controls. The names themselves are the test's own, not
 // taken from the window's tables.
-using WorksheetNames = ControlNames;
+struct WorksheetNames {
+    const char* input;
+    const char* button;
+    const char* quotients;
+    const char* divisors;
+    const char* bases; // element k is named bases_k
+    const char* exponents;
+    const char* label;
+};
 
 // 0: the first number (txt1, cmd, ...); 1: the second (txt6, cmd1, ...).
 const WorksheetNames& worksheetNames(int worksheet);

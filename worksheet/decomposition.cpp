@@ -2,25 +2,31 @@
 
 #include "worksheet/conversions.h"
 
-#include <cassert>
-#include <cstdint>
-
 namespace {
 
-// The smallest divisor of n from 2 up; n itself when n is prime.
-std::int32_t smallestDivisor(std::int32_t n) {
-    for (std::int32_t d = 2; static_cast<std::int64_t>(d) * d <= n; ++d)
-        if (n % d == 0)
-            return d;
-    return n;
+// Whether the factorisation is that of the number and fits every list of a worksheet in its
+// starting state. The input check has made sure of it; a disagreement must end the run
+// before it writes past a list, in every build.
+bool fitsWorksheet(const Worksheet& ws, const InputCheck& accepted) {
+    const Factorisation& f = accepted.factors;
+    if (accepted.verdict != Verdict::Accepted || ws.factorCount != 0 || ws.primeCount != 0 ||
+        f.divisorCount < 0 || f.divisorCount > Worksheet::factorCapacity)
+        return false;
+    double product = 1;
+    int distinct = 0;
+    for (int i = 0; i < f.divisorCount; ++i) {
+        const std::int32_t divisor = f.divisors[i];
+        if (divisor < 2 || divisor > largestPrime || (i > 0 && divisor < f.divisors[i - 1]))
+            return false;
+        distinct += i == 0 || divisor != f.divisors[i - 1];
+        product *= divisor;
+    }
+    // Below 2 to the 53rd every product is exact; above it, it is no input anyway.
+    return distinct <= factorRowSize && product == accepted.value;
 }
 
-void printQuotient(Worksheet& worksheet, WorksheetControls& controls) {
-    calcular(worksheet);
-    controls.setPrintX(Column::Quotients, ladderX(worksheet.digitCount));
-    controls.print(Column::Quotients, printedText(worksheet.number));
-}
-
+// The divisors, which stand in ascending order, grouped into the distinct primes and their
+// exponents.
 void groupIntoPowers(Worksheet& ws) {
     ws.exponents.fill(1);
     ws.primes[0] = ws.factors[0];
@@ -32,7 +38,7 @@ void groupIntoPowers(Worksheet& ws) {
     }
 }
 
-void fillFactorRow(const Worksheet& ws, WorksheetControls& controls) {
+void fillFactorRow(const Worksheet& ws, WorksheetControls& controls, const std::string& typed) {
     if (ws.factorCount == 0) {
         // 1 has no prime factor: the row shows the 1 itself, with no exponent.
         controls.setBaseText(0, "1");
@@ -43,7 +49,7 @@ void fillFactorRow(const Worksheet& ws, WorksheetControls& controls) {
         for (int k = 0; k <= ws.primeCount; ++k)
             controls.setExponentText(k, boxText(ws.exponents[k]));
     }
-    controls.setLabelCaption(controls.inputText() + " = ");
+    controls.setLabelCaption(typed + " = ");
     for (int k = 0; k < factorRowSize; ++k)
         if (controls.baseText(k).empty())
             controls.setExponentText(k, "");
@@ -68,10 +74,25 @@ float ladderX(int digitCount) {
     return static_cast<float>(720 - 90 * digitCount);
 }
 
-RunOutcome descomposar(Worksheet& ws, WorksheetControls& controls) {
-    while (ws.number != 1) {
-        const std::int32_t divisor = smallestDivisor(*toInt32(ws.number));
-        assert(ws.factorCount < Worksheet::factorCapacity && divisor <= INT16_MAX);
+void printQuotient(Worksheet& worksheet, WorksheetControls& controls) {
+    calcular(worksheet);
+    controls.setPrintX(Column::Quotients, ladderX(worksheet.digitCount));
+    controls.print(Column::Quotients, printedText(worksheet.number));
+}
+
+RunOutcome descomposar(Worksheet& ws, WorksheetControls& controls, const InputCheck& accepted,
+                       const std::string& typed) {
+    if (!fitsWorksheet(ws, accepted))
+        return RunOutcome::OutOfLimits;
+    const Factorisation& f = accepted.factors;
+    ws.number = accepted.value;
+    // Both columns space their lines alike, so that each divisor stays beside its quotient.
+    controls.expectLines(f.divisorCount + 1);
+    controls.clear(Column::Quotients);
+    controls.clear(Column::Divisors);
+    printQuotient(ws, controls);
+    for (int i = 0; i < f.divisorCount; ++i) {
+        const std::int32_t divisor = f.divisors[i];
         ws.factors[ws.factorCount++] = static_cast<std::int16_t>(divisor);
         if (!controls.pause())
             return RunOutcome::Stopped;
@@ -83,14 +104,6 @@ RunOutcome descomposar(Worksheet& ws, WorksheetControls& controls) {
     }
     if (ws.factorCount > 0)
         groupIntoPowers(ws);
-    fillFactorRow(ws, controls);
+    fillFactorRow(ws, controls, typed);
     return RunOutcome::Completed;
-}
-
-RunOutcome decompose(Worksheet& worksheet, WorksheetControls& controls, double input) {
-    worksheet.number = input;
-    controls.clear(Column::Quotients);
-    controls.clear(Column::Divisors);
-    printQuotient(worksheet, controls);
-    return descomposar(worksheet, controls);
 }

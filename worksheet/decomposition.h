@@ -1,7 +1,10 @@
 #pragma once
 
+#include "worksheet/inputcheck.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetcontrols.h"
+
+#include <string>
 
 // Decimal digits of a number's whole part: 1 below 10, 2 below 100, and so on.
 int digitCountOf(double number);
@@ -12,12 +15,19 @@ void calcular(Worksheet& worksheet);
 // The quotient column's print x that right-aligns a quotient of that many digits.
 float ladderX(int digitCount);
 
-enum class RunOutcome { Completed, Stopped };
+// Prints the worksheet's current number as the next line of its quotient column,
+// right-aligned by its digits.
+void printQuotient(Worksheet& worksheet, WorksheetControls& controls);
 
-// The division ladder, the grouping into prime powers and the factor row, for a worksheet
-// whose number has passed the input check and whose first ladder line is printed.
-RunOutcome descomposar(Worksheet& worksheet, WorksheetControls& controls);
+enum class RunOutcome {
+    Completed,
+    Stopped,     // the window is closing
+    OutOfLimits, // the factorisation does not fit the worksheet: nothing was drawn
+};
 
-// The decompose command once its input is accepted: stores the number, starts the ladder
-// with it and runs the decomposition. The worksheet must be in its starting state.
-RunOutcome decompose(Worksheet& worksheet, WorksheetControls& controls, double input);
+// The decompose command for a number the input check accepted: starts the ladder with the
+// number, draws each division with its two step pauses, groups the divisors into prime
+// powers and fills the factor row and the label, which repeats the text as typed. The
+// worksheet must be in its starting state.
+RunOutcome descomposar(Worksheet& worksheet, WorksheetControls& controls,
+                       const InputCheck& accepted, const std::string& typed);

@@ -3,6 +3,10 @@
 #include <array>
 #include <cstdint>
 
+// One factor row has seven pairs of a base box and a raised exponent box: a worksheet takes
+// at most seven distinct primes.
+constexpr int factorRowSize = 7;
+
 // The state of one number's decomposition. The window owns two of these, one per number,
 // for its whole life.
 struct Worksheet {

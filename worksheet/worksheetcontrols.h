@@ -1,32 +1,20 @@
 #pragma once
 
-#include <cstdint>
+#include "worksheet/colour.h"
+
 #include <string>
-
-// A colour as the window keeps it: red in the low byte, then green, then blue; with the
-// top bit set, the low byte names a system colour instead.
-using Colour = std::uint32_t;
-
-namespace colours {
-constexpr Colour normal = 0x80000008;     // the system's window-text colour
-constexpr Colour divisorMark = 0x0000FF;  // red
-constexpr Colour multipleMark = 0xC00000; // dark blue
-} // namespace colours
 
 // The two columns of a division ladder.
 enum class Column { Quotients, Divisors };
 
-// One factor row has seven pairs of a base box and a raised exponent box.
-constexpr int factorRowSize = 7;
-
-// The window as one worksheet sees it: that worksheet's own input box, ladder, factor row
-// and label. The window binds one of these to each of its two numbers.
+// The window as one worksheet sees it: that worksheet's own ladder, factor row and label.
+// The window binds one of these to each of its two numbers.
 class WorksheetControls {
 public:
     virtual ~WorksheetControls() = default;
 
-    virtual std::string inputText() const = 0;
-
+    // How many lines the coming ladder has, so that the window can space them to fit.
+    virtual void expectLines(int lines) = 0;
     // Erases the column and puts its print position back at its top left.
     virtual void clear(Column column) = 0;
     // Where the next print in the column starts, in twips from its left edge.

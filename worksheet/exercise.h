@@ -3,6 +3,9 @@
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetcontrols.h"
 
+// The commands of an exercise that work on both worksheets at once: the two comparisons and
+// the start of a new exercise.
+
 // "m.c.d.": for every prime both numbers have, marks in red the power with the smaller
 // exponent, the first number's when the exponents are equal. The red powers multiply to
 // the greatest common divisor. Only primes that a decomposition found take part.

@@ -1,4 +1,4 @@
-#include "worksheet/comparison.h"
+#include "worksheet/exercise.h"
 
 namespace {
 
