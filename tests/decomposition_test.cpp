@@ -167,6 +167,40 @@ TEST(Decomposition, empties_an_exponent_box_beside_an_empty_base_box) {
     EXPECT_EQ(controls.exponents, (std::array<std::string, 7>{"2", "1", "", "", "", "", ""}));
 }
 
+// A factorisation that does not fit the worksheet, as a faulty input check could hand over.
+InputCheck acceptedWith(double value, std::vector<std::int32_t> divisors) {
+    InputCheck check;
+    check.verdict = Verdict::Accepted;
+    check.value = value;
+    for (const std::int32_t divisor : divisors)
+        check.factors.divisors[check.factors.divisorCount++] = divisor;
+    return check;
+}
+
+TEST(Decomposition, a_factorisation_that_does_not_fit_ends_the_run_before_anything_is_drawn) {
+    std::vector<InputCheck> faulty{
+        acceptedWith(4194304, repeated(2, 22)),              // a 22nd factor
+        acceptedWith(32771, {32771}),                        // a prime above 32767
+        acceptedWith(9699690, {2, 3, 5, 7, 11, 13, 17, 19}), // an 8th distinct prime
+        acceptedWith(250, {2, 5, 5}),                        // not the number's factors
+        acceptedWith(250, {5, 2, 5, 5}),                     // not in ladder order
+        acceptedWith(250, {0, 2, 5, 5, 5}),                  // not a divisor at all
+    };
+    faulty.push_back(checkInput("32771")); // refused, yet handed to the run
+    for (const InputCheck& check : faulty) {
+        Worksheet ws;
+        FakeControls controls;
+        EXPECT_EQ(descomposar(ws, controls, check, "x"), RunOutcome::OutOfLimits) << check.value;
+        EXPECT_TRUE(controls.log.empty()) << check.value;
+        EXPECT_EQ(ws.factorCount, 0) << check.value;
+    }
+    // A worksheet that was not started again has no room left for a second run.
+    Worksheet used;
+    FakeControls controls;
+    ASSERT_EQ(decomposeTyped(used, controls, "2097152"), RunOutcome::Completed);
+    EXPECT_EQ(decomposeTyped(used, controls, "2097152"), RunOutcome::OutOfLimits);
+}
+
 struct DigitCount {
     double number;
     int digits;
