@@ -8,7 +8,6 @@
 #include <numeric>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -30,26 +29,24 @@ const LevelCase levels[] = {
     {"dificil", Level::Hard, 200, 10000, 13, 1, false, 4000},
 };
 
-Factorisation factorise(std::int32_t n) {
+// How many prime factors n has, or 0 when it may not be a number of the level.
+int factorsIfSuited(std::int32_t n, const LevelCase& level) {
     static const PrimeReference sieve(10000);
-    return sieve.factorise(n);
-}
-
-// Why n is no number of the level, or nothing when it is one.
-std::string faultIn(std::int32_t n, const LevelCase& level) {
-    const Factorisation f = factorise(n);
+    const Factorisation f = sieve.factorise(n);
     int large = 0;
     for (int k = 0; k < f.factorCount; ++k) {
         const std::int32_t p = f.factors[k];
         if (p > level.largestSmallPrime &&
             (p < 17 || p > 97 || ++large > level.largeFactorsAllowed))
-            return std::to_string(n) + " has the prime factor " + std::to_string(p);
+            return 0;
     }
-    if (n < level.lowest || n > level.highest || f.factorCount < 2)
-        return std::to_string(n) + " is out of range or prime";
-    if (checkInput(std::to_string(n)).verdict != Verdict::Accepted)
-        return std::to_string(n) + " is refused";
-    return {};
+    const bool suited = n >= level.lowest && n <= level.highest && f.factorCount >= 2 &&
+                        checkInput(std::to_string(n)).verdict == Verdict::Accepted;
+    return suited ? f.factorCount : 0;
+}
+
+Pair unordered(ExercisePair p) {
+    return std::minmax(p.first, p.second);
 }
 
 class ExerciseLevels : public testing::TestWithParam<LevelCase> {};
@@ -58,25 +55,24 @@ TEST_P(ExerciseLevels, every_pair_keeps_the_rules_of_its_level) {
     const LevelCase& level = GetParam();
     ExerciseGenerator generator(20250101);
     std::set<Pair> seen;
-    std::vector<bool> shares;
-    int firstLarger = 0, smallerRises = 0, previousSmaller = 0;
+    int coprime = 0, lastCoprime = -5, firstLarger = 0, smallerRises = 0, previousSmaller = 0;
     for (int i = 0; i < level.draws; ++i) {
         const ExercisePair p = generator.next(level.level);
-        ASSERT_EQ(faultIn(p.first, level) + faultIn(p.second, level), "") << "draw " << i;
-        ASSERT_NE(p.first, p.second);
-        ASSERT_TRUE(!level.needsThreeFactors || factorise(p.first).factorCount >= 3 ||
-                    factorise(p.second).factorCount >= 3)
+        const int first = factorsIfSuited(p.first, level);
+        const int second = factorsIfSuited(p.second, level);
+        ASSERT_TRUE(first > 0 && second > 0 && p.first != p.second &&
+                    (!level.needsThreeFactors || std::max(first, second) >= 3))
             << p.first << " " << p.second;
-        shares.push_back(std::gcd(p.first, p.second) > 1);
-        ASSERT_LE(std::count(shares.end() - std::min<int>(5, i + 1), shares.end(), false), 1)
-            << "draw " << i;
-        ASSERT_TRUE(seen.insert(std::minmax(p.first, p.second)).second) << "draw " << i;
+        if (std::gcd(p.first, p.second) == 1) {
+            ASSERT_GE(i - std::exchange(lastCoprime, i), 5) << "two coprime pairs in five at " << i;
+            ++coprime;
+        }
+        ASSERT_TRUE(seen.insert(unordered(p)).second) << "repeated at draw " << i;
         firstLarger += p.first > p.second;
-        smallerRises += std::min(p.first, p.second) > previousSmaller;
-        previousSmaller = std::min(p.first, p.second);
+        smallerRises += unordered(p).first > std::exchange(previousSmaller, unordered(p).first);
     }
     // About one pair in six shares no prime; the order and the pairs themselves look random.
-    EXPECT_GT(std::count(shares.begin(), shares.end(), false), level.draws / 10);
+    EXPECT_GT(coprime, level.draws / 10);
     EXPECT_NEAR(firstLarger, level.draws / 2, level.draws / 6);
     EXPECT_NEAR(smallerRises, level.draws / 2, level.draws / 6);
 }
@@ -85,21 +81,16 @@ INSTANTIATE_TEST_SUITE_P(ExerciseGenerator, ExerciseLevels, testing::ValuesIn(le
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExerciseGenerator, a_round_of_facil_draws_every_pair_once_and_the_next_round_again) {
-    std::vector<std::int32_t> numbers;
-    for (std::int32_t n = levels[0].lowest; n <= levels[0].highest; ++n)
-        if (faultIn(n, levels[0]).empty())
-            numbers.push_back(n);
     std::set<Pair> all;
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        for (std::size_t j = i + 1; j < numbers.size(); ++j)
-            all.insert({numbers[i], numbers[j]});
+    for (std::int32_t a = levels[0].lowest; a <= levels[0].highest; ++a)
+        for (std::int32_t b = a + 1; b <= levels[0].highest; ++b)
+            if (factorsIfSuited(a, levels[0]) > 0 && factorsIfSuited(b, levels[0]) > 0)
+                all.insert({a, b});
     ExerciseGenerator generator(7);
     std::vector<Pair> rounds[2];
     for (std::vector<Pair>& round : rounds) {
-        for (std::size_t k = 0; k < all.size(); ++k) {
-            const ExercisePair p = generator.next(Level::Easy);
-            round.push_back(std::minmax(p.first, p.second));
-        }
+        while (round.size() < all.size())
+            round.push_back(unordered(generator.next(Level::Easy)));
         EXPECT_EQ(std::set<Pair>(round.begin(), round.end()), all);
     }
     EXPECT_NE(rounds[0], rounds[1]);
@@ -109,12 +100,10 @@ TEST(ExerciseGenerator, a_seed_gives_a_level_the_same_pairs_whatever_came_betwee
     ExerciseGenerator alone(7), mixed(7), otherSeed(8);
     int differing = 0;
     for (int i = 0; i < 300; ++i) {
-        const ExercisePair expected = alone.next(Level::Medium);
+        const Pair expected = unordered(alone.next(Level::Medium));
         mixed.next(i % 3 == 0 ? Level::Easy : Level::Hard);
-        const ExercisePair got = mixed.next(Level::Medium);
-        ASSERT_EQ(Pair(got.first, got.second), Pair(expected.first, expected.second)) << i;
-        const ExercisePair other = otherSeed.next(Level::Medium);
-        differing += Pair(other.first, other.second) != Pair(expected.first, expected.second);
+        ASSERT_EQ(unordered(mixed.next(Level::Medium)), expected) << i;
+        differing += unordered(otherSeed.next(Level::Medium)) != expected;
     }
     EXPECT_GT(differing, 290);
 }
