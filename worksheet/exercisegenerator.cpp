@@ -142,6 +142,7 @@ public:
 private:
     enum Kind { Sharing, Coprime };
 
+    bool isPairOfLevel(const Candidate& a, const Candidate& b) const;
     void countPairs();
     bool nextIsCoprime();
     void restart(Kind kind);
@@ -167,6 +168,10 @@ ExerciseGenerator::Rotation::Rotation(const LevelRules& rules, std::uint64_t see
     m_coprimeFitInRound = m_totals[Sharing] >= sharingBetweenCoprime * m_totals[Coprime];
 }
 
+bool ExerciseGenerator::Rotation::isPairOfLevel(const Candidate& a, const Candidate& b) const {
+    return !m_rules.needsThreeFactors || a.threeOrMoreFactors || b.threeOrMoreFactors;
+}
+
 // Candidates with the same primes and the same three-factor mark pair alike, and there are
 // far fewer such groups than candidates, so the pairs are counted group by group.
 void ExerciseGenerator::Rotation::countPairs() {
@@ -183,11 +188,11 @@ void ExerciseGenerator::Rotation::countPairs() {
     }
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const auto& [a, aCount] = groups[g];
-        if (!m_rules.needsThreeFactors || a.threeOrMoreFactors)
+        if (isPairOfLevel(a, a))
             m_totals[Sharing] += aCount * (aCount - 1) / 2;
         for (std::size_t h = g + 1; h < groups.size(); ++h) {
             const auto& [b, bCount] = groups[h];
-            if (!m_rules.needsThreeFactors || a.threeOrMoreFactors || b.threeOrMoreFactors)
+            if (isPairOfLevel(a, b))
                 m_totals[(a.primes & b.primes) != 0 ? Sharing : Coprime] += aCount * bCount;
         }
     }
@@ -221,7 +226,8 @@ ExercisePair ExerciseGenerator::Rotation::next() {
     if (m_remaining[kind] == 0)
         restart(kind); // the sharing pairs of a level whose coprime pairs do not fit
     --m_remaining[kind];
-    m_sharingSinceCoprime = kind == Coprime ? 0 : m_sharingSinceCoprime + 1;
+    m_sharingSinceCoprime =
+        kind == Coprime ? 0 : std::min(m_sharingSinceCoprime + 1, sharingBetweenCoprime);
     return draw(kind);
 }
 
@@ -232,9 +238,7 @@ ExercisePair ExerciseGenerator::Rotation::draw(Kind kind) {
         const auto [i, j] = pairAt(order.next());
         const Candidate& a = m_candidates[i];
         const Candidate& b = m_candidates[j];
-        if (m_rules.needsThreeFactors && !a.threeOrMoreFactors && !b.threeOrMoreFactors)
-            continue;
-        if (((a.primes & b.primes) == 0) != (kind == Coprime))
+        if (!isPairOfLevel(a, b) || ((a.primes & b.primes) == 0) != (kind == Coprime))
             continue;
         if (m_random.below(2) == 0)
             return {a.value, b.value};
