@@ -50,6 +50,8 @@ RowCheck PracticeFactorRow::check(const std::vector<TypedPair>& row) {
 
 RowMistake PracticeFactorRow::pairMistake(const TypedPair& typed, std::vector<std::int32_t>& seen,
                                           RowCheck& check) const {
+    check.prime = 0;
+    check.count = 0;
     const bool noExponent = trimmed(typed.exponent).empty();
     if (trimmed(typed.base).empty())
         return noExponent ? RowMistake::None : RowMistake::ExponentWithoutBase;
