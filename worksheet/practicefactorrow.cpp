@@ -14,9 +14,7 @@ bool contains(const std::vector<std::int32_t>& values, std::int32_t value) {
 
 PracticeFactorRow::PracticeFactorRow(std::int32_t number, const std::vector<std::int32_t>& divisors)
     : m_number(number) {
-    std::vector<std::int32_t> ascending = divisors;
-    std::sort(ascending.begin(), ascending.end());
-    for (const std::int32_t prime : ascending) {
+    for (const std::int32_t prime : divisors) {
         if (m_powers.empty() || m_powers.back().prime != prime)
             m_powers.push_back(Power{prime, 0});
         ++m_powers.back().exponent;

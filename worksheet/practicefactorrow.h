@@ -42,7 +42,7 @@ struct RowCheck {
 // once, in any order, its exponent the times it stands there.
 class PracticeFactorRow {
 public:
-    // The ladder's number and its divisor column, in the order written.
+    // The ladder's number and its divisor column, in ascending order as a ladder writes it.
     PracticeFactorRow(std::int32_t number, const std::vector<std::int32_t>& divisors);
 
     // Checks the pairs as typed; empty pairs are left out.
