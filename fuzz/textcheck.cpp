@@ -5,6 +5,7 @@
 #include "worksheet/conversions.h"
 #include "worksheet/decomposition.h"
 #include "worksheet/inputcheck.h"
+#include "worksheet/practiceanswer.h"
 
 #include <algorithm>
 #include <array>
@@ -143,8 +144,29 @@ std::string textProblem(std::string_view text) {
     return inputCheckProblem(text, expected);
 }
 
+// A practice answer against its plain definition: digits alone between blanks, the value at
+// most 2147483647, leading zeros and all.
+std::string answerProblem(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
+    const auto first = std::find_if_not(text.begin(), text.end(), blank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
+    std::string digits(first, std::max(first, last));
+    bool whole = !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                                [](char c) { return c >= '0' && c <= '9'; });
+    if (whole)
+        digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+    whole = whole && (digits.size() < 10 || (digits.size() == 10 && digits <= "2147483647"));
+    const std::optional<std::int32_t> read = readAnswer(text);
+    if (read.has_value() != whole || (whole && std::to_string(*read) != digits))
+        return "readAnswer gives " + (read ? std::to_string(*read) : "nothing") +
+               ", the definition " + (whole ? digits : "nothing");
+    return {};
+}
+
 std::string generatedProblem(const GeneratedText& generated) {
-    const std::string found = textProblem(generated.text);
+    std::string found = textProblem(generated.text);
+    if (found.empty())
+        found = answerProblem(generated.text);
     if (!found.empty())
         return found;
     const bool hasNumber = !generated.number.empty();
@@ -163,6 +185,8 @@ std::string generatedProblem(const GeneratedText& generated) {
 std::string checkFuzzInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view typed(reinterpret_cast<const char*>(data), size);
     std::string found = textProblem(typed);
+    if (found.empty())
+        found = answerProblem(typed);
     if (!found.empty())
         return "typed " + shown(typed) + ": " + found;
     Choices choices(data, size);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// A prime raised to an exponent, as one pair of a factor row shows it.
+struct Power {
+    std::int32_t prime = 0;
+    int exponent = 0;
+};
+
+// A factor row's powers, in the order of its pairs.
+using Powers = std::vector<Power>;
+
+inline bool operator==(const Power& a, const Power& b) {
+    return a.prime == b.prime && a.exponent == b.exponent;
+}
