@@ -1,5 +1,6 @@
 #include "app/appearance.h"
 #include "app/factorrowlayout.h"
+#include "designform.h"
 #include "windowdriver.h"
 
 #include <QApplication>
@@ -38,25 +39,32 @@ private slots:
 
 private:
     void resizeForm(double factor);
-    QRect expectedPixels(int left, int top, int width, int height) const;
+    // Where the control of that name belongs at the window's present size.
+    QRect expectedPixels(const char* name) const;
 };
 
 // Resizes the window so that its client area is the design size times the factor.
 void ClassroomWindowTest::resizeForm(double factor) {
     QWidget* form = m_window->centralWidget();
     const QSize extra = m_window->size() - form->size();
-    m_window->resize(QSize(qRound(643 * factor), qRound(455 * factor)) + extra);
-    QTRY_COMPARE(form->size(), QSize(qRound(643 * factor), qRound(455 * factor)));
+    const QSize scaled = design::clientPixels * factor;
+    m_window->resize(scaled + extra);
+    QTRY_COMPARE(form->size(), scaled);
 }
 
-QRect ClassroomWindowTest::expectedPixels(int left, int top, int width, int height) const {
-    QWidget* form = m_window->centralWidget();
-    const double scale = std::min(form->width() / 9645.0, form->height() / 6825.0);
-    const double x0 = (form->width() - 9645 * scale) / 2;
-    const double y0 = (form->height() - 6825 * scale) / 2;
+QRect ClassroomWindowTest::expectedPixels(const char* name) const {
+    const QRect twips = design::twips(QLatin1String(name));
+    const QSize form = m_window->centralWidget()->size();
+    const QSize client = design::clientTwips;
+    const double scale =
+        std::min(form.width() / double(client.width()), form.height() / double(client.height()));
+    const double x0 = (form.width() - client.width() * scale) / 2;
+    const double y0 = (form.height() - client.height() * scale) / 2;
     const auto x = [&](double t) { return int(std::lround(x0 + t * scale)); };
     const auto y = [&](double t) { return int(std::lround(y0 + t * scale)); };
-    return QRect(x(left), y(top), x(left + width) - x(left), y(top + height) - y(top));
+    const int right = twips.x() + twips.width();
+    const int bottom = twips.y() + twips.height();
+    return QRect(x(twips.x()), y(twips.y()), x(right) - x(twips.x()), y(bottom) - y(twips.y()));
 }
 
 void ClassroomWindowTest::controls_scale_with_the_window_data() {
@@ -71,17 +79,12 @@ void ClassroomWindowTest::controls_scale_with_the_window_data() {
 void ClassroomWindowTest::controls_scale_with_the_window() {
     QFETCH(double, factor);
     resizeForm(factor);
-    QCOMPARE(m_driver->control("txt1")->geometry(), expectedPixels(600, 480, 1095, 285));
-    QCOMPARE(m_driver->control("cmdMCM")->geometry(), expectedPixels(6720, 5280, 615, 375));
-    QCOMPARE(m_driver->control("pic3")->geometry(), expectedPixels(4800, 480, 855, 3495));
-    QCOMPARE(m_driver->control("Label1_1")->geometry(), expectedPixels(2640, 5400, 975, 375));
-    QCOMPARE(m_driver->control("txt4_0")->geometry(), expectedPixels(3710, 5400, 270, 300));
-    QCOMPARE(m_driver->control("txt5_5")->geometry(), expectedPixels(5910, 5280, 180, 195));
-    QCOMPARE(m_driver->control("txt3_4")->geometry(), expectedPixels(5520, 4680, 180, 165));
+    for (const char* name : {"txt1", "cmdMCM", "pic3", "Label1_1", "txt4_0", "txt5_5", "txt3_4"})
+        QCOMPARE(m_driver->control(name)->geometry(), expectedPixels(name));
     const QRect line = m_driver->control("Line1_0")->geometry();
-    QCOMPARE(line.top(), expectedPixels(5760, 240, 0, 3840).top());
-    QCOMPARE(line.bottom(), expectedPixels(5760, 240, 0, 3840).bottom());
-    QVERIFY(std::abs(line.center().x() - expectedPixels(5760, 240, 0, 3840).left()) <= 1);
+    QCOMPARE(line.top(), expectedPixels("Line1_0").top());
+    QCOMPARE(line.bottom(), expectedPixels("Line1_0").bottom());
+    QVERIFY(std::abs(line.center().x() - expectedPixels("Line1_0").left()) <= 1);
     QCOMPARE(line.width(), std::max(1, int(std::lround(factor))));
     QFETCH(int, baseFontPixels);
     QFETCH(int, exponentFontPixels);
@@ -93,24 +96,29 @@ void ClassroomWindowTest::controls_scale_with_the_window() {
 
 void ClassroomWindowTest::the_form_is_centred_in_spare_room() {
     QWidget* form = m_window->centralWidget();
-    m_window->resize(m_window->size() + QSize(643, 0)); // twice as wide, as high as designed
-    QTRY_COMPARE(form->width(), 2 * 643);
+    const int width = design::clientPixels.width();
+    m_window->resize(m_window->size() + QSize(width, 0)); // twice as wide, as high as designed
+    QTRY_COMPARE(form->width(), 2 * width);
     // The height sets the scale; the room to spare is shared out left and right.
     const QRect first = m_driver->control("txt1")->geometry();
     const QRect second = m_driver->control("txt6")->geometry();
-    QCOMPARE(first.size(), QSize(73, 19));
-    QCOMPARE(first.top(), 32);
-    const int spareLeft = first.left() - 40;
-    const int spareRight = form->width() - (second.right() + 1) - (643 - 537);
-    QVERIFY(std::abs(spareLeft - 643 / 2) <= 1);
-    QVERIFY(std::abs(spareRight - 643 / 2) <= 1);
+    const QRect firstDrawn = design::twips("txt1");
+    const QRect secondDrawn = design::twips("txt6");
+    QCOMPARE(first.size() * design::twipsPerPixel, firstDrawn.size());
+    QCOMPARE(first.top() * design::twipsPerPixel, firstDrawn.top());
+    const int spareLeft = first.left() - firstDrawn.left() / design::twipsPerPixel;
+    const int spareRight = form->width() - (second.right() + 1) -
+                           (design::clientTwips.width() - secondDrawn.x() - secondDrawn.width()) /
+                               design::twipsPerPixel;
+    QVERIFY(std::abs(spareLeft - width / 2) <= 1);
+    QVERIFY(std::abs(spareRight - width / 2) <= 1);
 }
 
 void ClassroomWindowTest::the_window_gets_no_smaller_than_its_design_size() {
     m_window->resize(300, 200);
     QTest::qWait(20);
-    QVERIFY(m_window->centralWidget()->width() >= 643);
-    QVERIFY(m_window->centralWidget()->height() >= 455);
+    QVERIFY(m_window->centralWidget()->width() >= design::clientPixels.width());
+    QVERIFY(m_window->centralWidget()->height() >= design::clientPixels.height());
 }
 
 void ClassroomWindowTest::a_drawn_ladder_is_drawn_again_at_the_new_scale() {
@@ -231,7 +239,7 @@ void ClassroomWindowTest::factor_boxes_and_labels_show_their_whole_text() {
         QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width());
         QVERIFY(label->geometry().left() >= 0);
         // It still ends where it was drawn to end.
-        QCOMPARE(label->geometry().right(), expectedPixels(2640, 5400, 975, 375).right());
+        QCOMPARE(label->geometry().right(), expectedPixels("Label1_1").right());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "frm_test.h"
 
+#include "designform.h"
 #include "windowprobe.h"
 
 #include "app/appearance.h"
@@ -19,19 +20,17 @@
 
 namespace {
 
-// The form was drawn in twips, 15 to a pixel at its design size; a control can only stand
-// on whole pixels, so an edge may be off by up to half a pixel.
-constexpr int twipsPerPixel = 15;
-constexpr int roundingTwips = 7;
+// A control can only stand on whole pixels, so an edge may be off by up to half a pixel.
+constexpr int roundingTwips = design::twipsPerPixel / 2;
 
 // What is wrong with an edge drawn at `pixels` for a design place of `twips`; nothing when
 // it is only the rounding to whole pixels.
 QString edgeMismatch(const char* edge, int pixels, int twips) {
-    if (std::abs(pixels * twipsPerPixel - twips) <= roundingTwips)
+    if (std::abs(pixels * design::twipsPerPixel - twips) <= roundingTwips)
         return {};
     return QStringLiteral("%1 at %2 twips instead of %3; ")
         .arg(QLatin1String(edge))
-        .arg(pixels * twipsPerPixel)
+        .arg(pixels * design::twipsPerPixel)
         .arg(twips);
 }
 
@@ -59,53 +58,22 @@ QStringList factorBoxNames() {
 
 } // namespace
 
-void FrmTest::init() {
-    m_clock.restart();
-    m_window = std::make_unique<frm>(m_clock);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
-void FrmTest::cleanup() {
-    m_window.reset();
-}
-
-void FrmTest::chooseSpeed(const char* action) {
-    auto* speed = window().findChild<QAction*>(QLatin1String(action));
-    QVERIFY(speed);
-    speed->trigger();
-    QVERIFY(speed->isChecked());
-}
-
-bool FrmTest::decomposeInRapidMode(int worksheet, const QString& typed) {
-    chooseSpeed("mnurapid");
-    const WorksheetNames& names = worksheetNames(worksheet);
-    typeInto(control<QLineEdit>(window(), QLatin1String(names.input)), typed);
-    auto* button = control(window(), QLatin1String(names.button));
-    QTest::mouseClick(button, Qt::LeftButton);
-    return !button->isEnabled() && !ladder(window(), names.quotients).isEmpty();
-}
-
 void FrmTest::the_window_opens_with_its_caption_and_its_design_client_size() {
     QCOMPARE(window().windowTitle(), QStringLiteral("Descomposició factorial"));
-    QCOMPARE(window().centralWidget(), control(window(), QStringLiteral("form")));
-    const QSize client = window().centralWidget()->size() * twipsPerPixel;
-    QCOMPARE(client, QSize(9645, 6825));
+    QCOMPARE(window().centralWidget(), m_driver->control("form"));
+    QCOMPARE(window().centralWidget()->size(), design::clientPixels);
+    QCOMPARE(design::clientPixels * design::twipsPerPixel, design::clientTwips);
 }
 
 void FrmTest::the_form_holds_exactly_the_designed_controls() {
-    QStringList expected{
-        QStringLiteral("txt1"),     QStringLiteral("cmd"),     QStringLiteral("pic1"),
-        QStringLiteral("pic2"),     QStringLiteral("pic3"),    QStringLiteral("pic4"),
-        QStringLiteral("txt6"),     QStringLiteral("cmd1"),    QStringLiteral("cmdMCD"),
-        QStringLiteral("cmdMCM"),   QStringLiteral("Line1_0"), QStringLiteral("Line1_1"),
-        QStringLiteral("Label1_0"), QStringLiteral("Label1_1")};
-    expected << factorBoxNames();
+    QStringList expected;
+    for (const design::Control& control : design::controls())
+        expected << QLatin1String(control.name);
     expected.sort();
 
     QStringList names;
-    for (const QWidget* widget : control(window(), QStringLiteral("form"))
-                                     ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (const QWidget* widget :
+         m_driver->control("form")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         names << widget->objectName();
     names.sort();
     QCOMPARE(names, expected);
@@ -113,40 +81,14 @@ void FrmTest::the_form_holds_exactly_the_designed_controls() {
 
 void FrmTest::controls_open_at_their_design_place_and_size_data() {
     QTest::addColumn<QRect>("twips"); // left, top, width, height
-    const auto row = [](const char* name, int left, int top, int width, int height) {
-        QTest::newRow(name) << QRect(left, top, width, height);
-    };
-    row("txt1", 600, 480, 1095, 285);
-    row("cmd", 600, 960, 1095, 375);
-    row("pic1", 2160, 480, 855, 3495);
-    row("pic2", 3240, 480, 735, 3495);
-    row("pic3", 4800, 480, 855, 3495);
-    row("pic4", 5880, 480, 735, 3495);
-    row("txt6", 6960, 480, 1095, 285);
-    row("cmd1", 6960, 960, 1095, 375);
-    row("cmdMCD", 6720, 4680, 615, 375);
-    row("cmdMCM", 6720, 5280, 615, 375);
-    row("Label1_0", 2640, 4800, 975, 375);
-    row("Label1_1", 2640, 5400, 975, 375);
-
-    const int baseLefts[2][7] = {{3675, 4065, 4470, 4875, 5280, 5670, 6120},
-                                 {3710, 4070, 4470, 4875, 5280, 5670, 6120}};
-    const int exponentLefts[2][7] = {{3915, 4275, 4725, 5115, 5520, 5910, 6360},
-                                     {3955, 4315, 4725, 5115, 5520, 5910, 6360}};
-    const int firstExponentHeights[7] = {195, 195, 195, 195, 165, 195, 165};
-    const int secondExponentTops[7] = {5265, 5265, 5265, 5265, 5265, 5280, 5265};
-    for (int k = 0; k < 7; ++k) {
-        const QByteArray n = QByteArray::number(k);
-        row("txt2_" + n, baseLefts[0][k], 4800, 270, 300);
-        row("txt3_" + n, exponentLefts[0][k], 4680, 180, firstExponentHeights[k]);
-        row("txt4_" + n, baseLefts[1][k], 5400, 270, 300);
-        row("txt5_" + n, exponentLefts[1][k], secondExponentTops[k], 180, 195);
-    }
+    for (const design::Control& control : design::controls())
+        if (control.twips.width() > 0)
+            QTest::newRow(control.name) << control.twips;
 }
 
 void FrmTest::controls_open_at_their_design_place_and_size() {
     QFETCH(QRect, twips);
-    const QRect pixels = control(window(), QLatin1String(QTest::currentDataTag()))->geometry();
+    const QRect pixels = m_driver->control(QLatin1String(QTest::currentDataTag()))->geometry();
     const QString mismatch =
         edgeMismatch("left", pixels.x(), twips.x()) + edgeMismatch("top", pixels.y(), twips.y()) +
         edgeMismatch("right", pixels.x() + pixels.width(), twips.x() + twips.width()) +
@@ -155,20 +97,19 @@ void FrmTest::controls_open_at_their_design_place_and_size() {
 }
 
 void FrmTest::ladder_bars_are_vertical_lines_at_their_design_place_data() {
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<int>("bottom");
-    QTest::newRow("Line1_1: the first number's bar") << 3120 << 240 << 4080;
-    QTest::newRow("Line1_0: the second number's bar") << 5760 << 240 << 4080;
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Line1_1: the first number's bar") << design::twips("Line1_1");
+    QTest::newRow("Line1_0: the second number's bar") << design::twips("Line1_0");
 }
 
 void FrmTest::ladder_bars_are_vertical_lines_at_their_design_place() {
-    QFETCH(int, x);
-    QFETCH(int, top);
-    QFETCH(int, bottom);
+    QFETCH(QRect, twips);
+    const int x = twips.x();
+    const int top = twips.y();
+    const int bottom = twips.y() + twips.height();
     const QString name =
         QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(':'), 0, 0);
-    const QRect pixels = control(window(), name)->geometry();
+    const QRect pixels = m_driver->control(name)->geometry();
     QCOMPARE(pixels.width(), 1);
     const QString mismatch = edgeMismatch("x", pixels.x(), x) +
                              edgeMismatch("top", pixels.y(), top) +
@@ -196,7 +137,7 @@ void FrmTest::controls_open_with_their_design_content_and_enabled_state_data() {
 void FrmTest::controls_open_with_their_design_content_and_enabled_state() {
     QFETCH(QString, text);
     QFETCH(bool, enabled);
-    const QWidget* shown = control(window(), QLatin1String(QTest::currentDataTag()));
+    const QWidget* shown = m_driver->control(QLatin1String(QTest::currentDataTag()));
     QCOMPARE(shownText(*shown), text);
     QCOMPARE(shown->isEnabled(), enabled);
 }
@@ -208,7 +149,7 @@ void FrmTest::factor_boxes_open_with_the_window_text_colour_data() {
 }
 
 void FrmTest::factor_boxes_open_with_the_window_text_colour() {
-    const auto* box = control<TextBox>(window(), QLatin1String(QTest::currentDataTag()));
+    const auto* box = m_driver->control<TextBox>(QLatin1String(QTest::currentDataTag()));
     QCOMPARE(box->textColour(), Colour(0x80000008));
 }
 
@@ -235,7 +176,7 @@ void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
 }
 
 void FrmTest::the_first_number_box_has_the_focus_when_the_window_opens() {
-    QCOMPARE(QApplication::focusWidget(), control(window(), QStringLiteral("txt1")));
+    QCOMPARE(QApplication::focusWidget(), m_driver->control("txt1"));
 }
 
 void FrmTest::tab_goes_through_the_number_boxes_and_commands_in_design_order() {

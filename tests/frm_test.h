@@ -1,22 +1,13 @@
 #pragma once
 
-#include "fastclock.h"
-
-#include "app/frm.h"
-
-#include <QObject>
-
-#include <memory>
+#include "windowdriver.h"
 
 // The real window, driven as the pupil drives it: clicks on its buttons and boxes, keys,
 // its menus. Every test starts from a freshly opened window.
-class FrmTest : public QObject {
+class FrmTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     // frm_test.cpp: the window as it opens.
     void the_window_opens_with_its_caption_and_its_design_client_size();
     void the_form_holds_exactly_the_designed_controls();
@@ -50,14 +41,4 @@ private slots:
     void resizing_the_window_during_a_slow_run_scales_what_is_drawn();
     void a_run_lays_the_form_out_at_most_twice_data();
     void a_run_lays_the_form_out_at_most_twice();
-
-private:
-    frm& window() { return *m_window; }
-    void chooseSpeed(const char* action);
-    // Decomposes a worksheet's number at once, as set-up for a test about something else;
-    // false when it did not complete.
-    bool decomposeInRapidMode(int worksheet, const QString& typed);
-
-    FastClock m_clock;
-    std::unique_ptr<frm> m_window;
 };

@@ -23,8 +23,8 @@ QString designNumber(int worksheet) {
     return worksheet == 0 ? QStringLiteral("250") : QStringLiteral("300");
 }
 
-QStringList withoutControl(QStringList state, const char* name) {
-    const QString prefix = QLatin1String(name) + QLatin1Char(' ');
+QStringList withoutControl(QStringList state, const QString& name) {
+    const QString prefix = name + QLatin1Char(' ');
     state.erase(std::remove_if(state.begin(), state.end(),
                                [&](const QString& line) { return line.startsWith(prefix); }),
                 state.end());
@@ -80,20 +80,19 @@ void FrmTest::descomposar_draws_the_ladder_and_the_factor_row_in_rapid_mode() {
     QFETCH(QStringList, bases);
     QFETCH(QStringList, exponents);
     QFETCH(QString, label);
-    const WorksheetNames& names = worksheetNames(worksheet);
-    chooseSpeed("mnurapid");
-    typeInto(control<QLineEdit>(window(), QLatin1String(names.input)), typed);
+    m_driver->chooseRapid();
+    typeInto(m_driver->input(worksheet), typed);
     const QStringList otherBefore = worksheetState(window(), worksheetNames(1 - worksheet));
 
-    auto* button = control(window(), QLatin1String(names.button));
+    auto* button = m_driver->button(worksheet);
     QTest::mouseClick(button, Qt::LeftButton);
 
-    QCOMPARE(ladder(window(), names.quotients), quotients);
-    QCOMPARE(ladder(window(), names.divisors), divisors);
-    QCOMPARE(boxTexts(window(), names.bases), bases);
-    QCOMPARE(boxTexts(window(), names.exponents), exponents);
-    QCOMPARE(control<QLabel>(window(), QLatin1String(names.label))->text(), label);
-    QCOMPARE(control<QLineEdit>(window(), QLatin1String(names.input))->text(), typed);
+    QCOMPARE(m_driver->quotientLines(worksheet), quotients);
+    QCOMPARE(m_driver->divisorLines(worksheet), divisors);
+    QCOMPARE(m_driver->baseTexts(worksheet), bases);
+    QCOMPARE(m_driver->exponentTexts(worksheet), exponents);
+    QCOMPARE(m_driver->label(worksheet)->text(), label);
+    QCOMPARE(m_driver->input(worksheet)->text(), typed);
     QVERIFY(!button->isEnabled());
     QCOMPARE(worksheetState(window(), worksheetNames(1 - worksheet)), otherBefore);
 }
@@ -135,12 +134,11 @@ void FrmTest::a_refused_number_is_explained_and_leaves_the_window_as_it_was() {
     // Action: its descomposar, then OK on the message box.
     // Expected: a warning saying what is wrong; afterwards every control as before, the
     // button still enabled.
-    QVERIFY(decomposeInRapidMode(1 - worksheet, designNumber(1 - worksheet)));
-    const WorksheetNames& names = worksheetNames(worksheet);
-    typeInto(control<QLineEdit>(window(), QLatin1String(names.input)), typed);
+    QVERIFY(m_driver->decomposeAtOnce(1 - worksheet, designNumber(1 - worksheet)));
+    typeInto(m_driver->input(worksheet), typed);
     const QStringList before = windowState(window());
 
-    auto* button = control(window(), QLatin1String(names.button));
+    auto* button = m_driver->button(worksheet);
     const ShownMessage shown = clickAndAcknowledge(button);
 
     QVERIFY2(shown.shown, "no message box");
@@ -165,21 +163,20 @@ void FrmTest::clicking_a_number_box_empties_it_and_changes_nothing_else_data() {
 void FrmTest::clicking_a_number_box_empties_it_and_changes_nothing_else() {
     QFETCH(int, worksheet);
     QFETCH(bool, decomposedFirst);
-    const WorksheetNames& names = worksheetNames(worksheet);
     if (decomposedFirst)
-        QVERIFY(decomposeInRapidMode(worksheet, designNumber(worksheet)));
+        QVERIFY(m_driver->decomposeAtOnce(worksheet, designNumber(worksheet)));
     const QStringList before = windowState(window());
-    auto* box = control<QLineEdit>(window(), QLatin1String(names.input));
+    auto* box = m_driver->input(worksheet);
 
     QTest::mouseClick(box, Qt::LeftButton);
 
     QCOMPARE(box->text(), QString());
-    QCOMPARE(withoutControl(windowState(window()), names.input),
-             withoutControl(before, names.input));
+    QCOMPARE(withoutControl(windowState(window()), box->objectName()),
+             withoutControl(before, box->objectName()));
     // Spelt out, the two things a new number must not undo by itself.
-    QCOMPARE(control<QLabel>(window(), QLatin1String(names.label))->text(),
+    QCOMPARE(m_driver->label(worksheet)->text(),
              decomposedFirst ? designNumber(worksheet) + QStringLiteral(" = ") : QString());
-    QCOMPARE(control(window(), QLatin1String(names.button))->isEnabled(), !decomposedFirst);
+    QCOMPARE(m_driver->button(worksheet)->isEnabled(), !decomposedFirst);
 }
 
 void FrmTest::tabbing_into_a_number_box_keeps_its_text_data() {
@@ -195,10 +192,10 @@ void FrmTest::tabbing_into_a_number_box_keeps_its_text() {
     QFETCH(QString, from);
     QFETCH(bool, backwards);
     QFETCH(QString, box);
-    auto* input = control<QLineEdit>(window(), box);
+    auto* input = m_driver->control<QLineEdit>(box);
     const QString text = input->text();
     QVERIFY(!text.isEmpty());
-    control(window(), from)->setFocus(Qt::OtherFocusReason);
+    m_driver->control(from)->setFocus(Qt::OtherFocusReason);
 
     QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
                     backwards ? Qt::ShiftModifier : Qt::NoModifier);

@@ -1,5 +1,7 @@
 #include "frm_test.h"
 
+#include "designform.h"
+
 #include "windowprobe.h"
 
 #include "app/picturearea.h"
@@ -89,9 +91,8 @@ void postKey(QWidget* target, Qt::Key key, const QString& text) {
                                 new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
 }
 
-int lineCount(const QWidget& window, const char* pictureArea) {
-    return static_cast<int>(
-        control<PictureArea>(window, QLatin1String(pictureArea))->lines().size());
+int lineCount(const PictureArea* column) {
+    return static_cast<int>(column->lines().size());
 }
 
 const QString ladder250 = QStringLiteral("250\n125\n25\n5\n1");
@@ -104,17 +105,17 @@ void FrmTest::a_slow_run_paints_each_ladder_step_before_the_next() {
     // Action: descomposar 250.
     // Expected: while the run goes on, the quotients are painted showing 1, 2, 3, 4 lines and
     // the divisors 1, 2, 3, 4 lines: every step reaches the screen before the next is drawn.
-    chooseSpeed("mnulent");
+    m_driver->chooseLent();
     PaintRecorder recorder(window());
     for (const char* column : {"pic1", "pic2"})
-        control(window(), QLatin1String(column))->installEventFilter(&recorder);
+        m_driver->control(QLatin1String(column))->installEventFilter(&recorder);
     m_clock.restart();
 
-    QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
+    QTest::mouseClick(m_driver->control("cmd"), Qt::LeftButton);
 
     QVERIFY(!window().isRunning());
-    QCOMPARE(ladder(window(), "pic1"), ladder250);
-    QCOMPARE(ladder(window(), "pic2"), divisors250);
+    QCOMPARE(m_driver->quotientLines(0), ladder250);
+    QCOMPARE(m_driver->divisorLines(0), divisors250);
     // Before its first line a column may be painted empty, and after its last the run may
     // still be tidying up; the steps in between are what a pupil follows.
     const auto stepsShown = [&](const char* column) {
@@ -131,27 +132,27 @@ void FrmTest::input_during_a_slow_run_is_dropped_and_never_acted_on_afterwards()
     // a key typed in txt6 and a click on "començar"; and queued just as the run fills its
     // factor row, a click in txt1 and a key for txt6, left for the window to take later.
     // Expected: the run completes, and none of that input is acted on, then or afterwards.
-    chooseSpeed("mnulent");
-    auto* cmd1 = control(window(), QStringLiteral("cmd1"));
-    auto* txt1 = control<QLineEdit>(window(), QStringLiteral("txt1"));
-    auto* txt6 = control<QLineEdit>(window(), QStringLiteral("txt6"));
-    auto* comencar = window().findChild<QAction*>(QStringLiteral("mnucomençar"));
+    m_driver->chooseLent();
+    auto* cmd1 = m_driver->control("cmd1");
+    auto* txt1 = m_driver->control<QLineEdit>("txt1");
+    auto* txt6 = m_driver->control<QLineEdit>("txt6");
+    auto* comencar = m_driver->action(QStringLiteral("mnucomençar"));
     QVERIFY(comencar);
     const QPoint comencarPlace = window().menuBar()->actionGeometry(comencar).center();
     int comencarTriggered = 0;
     connect(comencar, &QAction::triggered, comencar, [&] { ++comencarTriggered; });
     const QStringList secondBefore = worksheetState(window(), worksheetNames(1));
 
-    const WhenReady midRun([&] { return window().isRunning() && lineCount(window(), "pic2") >= 2; },
-                           [&] {
-                               QTest::mouseClick(cmd1, Qt::LeftButton);
-                               QTest::mouseClick(txt6, Qt::LeftButton);
-                               QTest::keyClicks(txt6, QStringLiteral("7"));
-                               QTest::mouseClick(window().menuBar(), Qt::LeftButton, {},
-                                                 comencarPlace);
-                           });
+    const WhenReady midRun(
+        [&] { return window().isRunning() && lineCount(m_driver->divisors(0)) >= 2; },
+        [&] {
+            QTest::mouseClick(cmd1, Qt::LeftButton);
+            QTest::mouseClick(txt6, Qt::LeftButton);
+            QTest::keyClicks(txt6, QStringLiteral("7"));
+            QTest::mouseClick(window().menuBar(), Qt::LeftButton, {}, comencarPlace);
+        });
     bool queued = false;
-    auto* firstBase = control<QLineEdit>(window(), QStringLiteral("txt2_0"));
+    auto* firstBase = m_driver->control<QLineEdit>("txt2_0");
     connect(firstBase, &QLineEdit::textChanged, firstBase, [&] {
         if (queued || !window().isRunning())
             return;
@@ -160,7 +161,7 @@ void FrmTest::input_during_a_slow_run_is_dropped_and_never_acted_on_afterwards()
         postKey(txt6, Qt::Key_9, QStringLiteral("9"));
     });
 
-    QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
+    QTest::mouseClick(m_driver->control("cmd"), Qt::LeftButton);
     QCoreApplication::processEvents(); // anything still queued would be taken now
 
     QVERIFY(midRun.done);
@@ -168,8 +169,8 @@ void FrmTest::input_during_a_slow_run_is_dropped_and_never_acted_on_afterwards()
     QCOMPARE(comencarTriggered, 0);
     QVERIFY(queued);
     QCOMPARE(txt1->text(), QStringLiteral("250"));
-    QCOMPARE(ladder(window(), "pic1"), ladder250);
-    QCOMPARE(boxTexts(window(), "txt2").first(), QStringLiteral("2"));
+    QCOMPARE(m_driver->quotientLines(0), ladder250);
+    QCOMPARE(m_driver->baseTexts(0).first(), QStringLiteral("2"));
 
     // The same input once the run is over does reach the window, so none of the checks
     // above could pass for want of input that works.
@@ -191,18 +192,17 @@ void FrmTest::each_pause_of_a_slow_run_ends_at_the_next_tick_of_the_clock() {
     // fixed half second would end in second 4, one of a fixed second half way into 8.
     // The clock's seconds are longer here than elsewhere: a wake-up late by a whole second,
     // or a run slowed past half of one, must mean a fault, not a busy machine.
-    chooseSpeed("mnulent");
+    m_driver->chooseLent();
     m_clock.restart(0.5, std::chrono::milliseconds(100));
 
-    QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
+    QTest::mouseClick(m_driver->control("cmd"), Qt::LeftButton);
 
     QCOMPARE(m_clock.seconds(), 8);
     QVERIFY2(m_clock.intoSecond() < 0.5, qPrintable(QString::number(m_clock.intoSecond())));
-    QCOMPARE(ladder(window(), "pic1"), ladder250);
-    QCOMPARE(ladder(window(), "pic2"), divisors250);
-    QCOMPARE(control<QLabel>(window(), QStringLiteral("Label1_0"))->text(),
-             QStringLiteral("250 = "));
-    QVERIFY(!control(window(), QStringLiteral("cmd"))->isEnabled());
+    QCOMPARE(m_driver->quotientLines(0), ladder250);
+    QCOMPARE(m_driver->divisorLines(0), divisors250);
+    QCOMPARE(m_driver->control<QLabel>("Label1_0")->text(), QStringLiteral("250 = "));
+    QVERIFY(!m_driver->control("cmd")->isEnabled());
 }
 
 void FrmTest::closing_the_window_during_a_slow_run_stops_the_run_at_once() {
@@ -211,18 +211,19 @@ void FrmTest::closing_the_window_during_a_slow_run_stops_the_run_at_once() {
     // the first divisor is drawn.
     // Expected: the click returns within the same second of the clock, the run over, with
     // nothing drawn after the close; the button still enabled, as the run never completed.
-    chooseSpeed("mnulent");
+    m_driver->chooseLent();
     QString quotientsAtClose;
     QString divisorsAtClose;
     qint64 secondAtClose = -1;
-    const WhenReady closer([&] { return window().isRunning() && lineCount(window(), "pic2") >= 1; },
-                           [&] {
-                               quotientsAtClose = ladder(window(), "pic1");
-                               divisorsAtClose = ladder(window(), "pic2");
-                               secondAtClose = m_clock.seconds();
-                               window().close();
-                           });
-    auto* cmd = control(window(), QStringLiteral("cmd"));
+    const WhenReady closer(
+        [&] { return window().isRunning() && lineCount(m_driver->divisors(0)) >= 1; },
+        [&] {
+            quotientsAtClose = m_driver->quotientLines(0);
+            divisorsAtClose = m_driver->divisorLines(0);
+            secondAtClose = m_clock.seconds();
+            window().close();
+        });
+    auto* cmd = m_driver->control("cmd");
 
     QTest::mouseClick(cmd, Qt::LeftButton);
 
@@ -231,11 +232,11 @@ void FrmTest::closing_the_window_during_a_slow_run_stops_the_run_at_once() {
     QVERIFY(!window().isVisible());
     QVERIFY(!window().isRunning());
     QCOMPARE(m_clock.seconds(), secondAtClose);
-    QCOMPARE(ladder(window(), "pic1"), quotientsAtClose);
-    QCOMPARE(ladder(window(), "pic2"), divisorsAtClose);
+    QCOMPARE(m_driver->quotientLines(0), quotientsAtClose);
+    QCOMPARE(m_driver->divisorLines(0), divisorsAtClose);
     QVERIFY(cmd->isEnabled());
-    QCOMPARE(boxTexts(window(), "txt2"), QStringList(7, QString()));
-    QCOMPARE(control<QLabel>(window(), QStringLiteral("Label1_0"))->text(), QString());
+    QCOMPARE(m_driver->baseTexts(0), QStringList(7, QString()));
+    QCOMPARE(m_driver->control<QLabel>("Label1_0")->text(), QString());
 }
 
 void FrmTest::resizing_the_window_during_a_slow_run_scales_what_is_drawn() {
@@ -243,52 +244,55 @@ void FrmTest::resizing_the_window_during_a_slow_run_scales_what_is_drawn() {
     // Action: descomposar 250; after two divisors, the window doubles in size.
     // Expected: the run goes on to its end at the new scale: the columns are twice as large
     // and hold the whole ladder, each line now twice as far below the one before.
-    chooseSpeed("mnulent");
-    auto* quotients = control<PictureArea>(window(), QStringLiteral("pic1"));
+    m_driver->chooseLent();
+    auto* quotients = m_driver->control<PictureArea>("pic1");
     const QSize designSize = quotients->size();
     const double designStep = quotients->lineTop(1) - quotients->lineTop(0);
-    QWidget* form = control(window(), QStringLiteral("form"));
+    QWidget* form = m_driver->control("form");
     const QSize larger = window().size() + form->size();
-    const WhenReady midRun([&] { return window().isRunning() && lineCount(window(), "pic2") >= 2; },
-                           [&] { window().resize(larger); });
+    const WhenReady midRun(
+        [&] { return window().isRunning() && lineCount(m_driver->divisors(0)) >= 2; },
+        [&] { window().resize(larger); });
 
-    QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
+    QTest::mouseClick(m_driver->control("cmd"), Qt::LeftButton);
 
     QVERIFY(midRun.done);
-    QCOMPARE(form->size(), 2 * QSize(643, 455));
+    QCOMPARE(form->size(), 2 * design::clientPixels);
     QCOMPARE(quotients->size(), 2 * designSize);
-    QCOMPARE(ladder(window(), "pic1"), ladder250);
-    QCOMPARE(ladder(window(), "pic2"), divisors250);
+    QCOMPARE(m_driver->quotientLines(0), ladder250);
+    QCOMPARE(m_driver->divisorLines(0), divisors250);
     QVERIFY(quotients->lineTop(1) - quotients->lineTop(0) > 1.8 * designStep);
-    QCOMPARE(control(window(), QStringLiteral("txt2_1"))->property("text").toString(),
-             QStringLiteral("5"));
+    QCOMPARE(m_driver->control("txt2_1")->property("text").toString(), QStringLiteral("5"));
 }
 
 void FrmTest::a_run_lays_the_form_out_at_most_twice_data() {
-    QTest::addColumn<QByteArray>("speed");
-    QTest::newRow("rapid") << QByteArray("mnurapid");
-    QTest::newRow("lent") << QByteArray("mnulent");
+    QTest::addColumn<bool>("slow");
+    QTest::newRow("rapid") << false;
+    QTest::newRow("lent") << true;
 }
 
 void FrmTest::a_run_lays_the_form_out_at_most_twice() {
     // State: the window as it opened, laid out. Action: descomposar 510510, whose run
     // changes 14 boxes and the label. Expected: the changes of each turn of the event loop
     // are placed together, at most twice in all.
-    QFETCH(QByteArray, speed);
-    chooseSpeed(speed.constData());
-    QWidget* form = control(window(), QStringLiteral("form"));
+    QFETCH(bool, slow);
+    if (slow)
+        m_driver->chooseLent();
+    else
+        m_driver->chooseRapid();
+    QWidget* form = m_driver->control("form");
     const auto* layout = dynamic_cast<const TwipsLayout*>(form->layout());
     QVERIFY(layout);
     QTest::qWait(20);
     const int before = layout->passes();
-    typeInto(control<QLineEdit>(window(), QStringLiteral("txt1")), QStringLiteral("510510"));
+    typeInto(m_driver->control<QLineEdit>("txt1"), QStringLiteral("510510"));
     QTest::qWait(20);
     QCOMPARE(layout->passes(), before);
 
-    QTest::mouseClick(control(window(), QStringLiteral("cmd")), Qt::LeftButton);
+    QTest::mouseClick(m_driver->control("cmd"), Qt::LeftButton);
     QTest::qWait(20);
 
-    QCOMPARE(boxTexts(window(), "txt2").last(), QStringLiteral("17"));
+    QCOMPARE(m_driver->baseTexts(0).last(), QStringLiteral("17"));
     QVERIFY2(layout->passes() - before <= 2,
              qPrintable(QString::number(layout->passes() - before)));
 }

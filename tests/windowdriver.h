@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fastclock.h"
+
 #include "app/colours.h"
 #include "app/frm.h"
 #include "app/picturearea.h"
@@ -46,6 +48,13 @@ public:
     TextBox* base(int number, int k) const { return element(names(number).bases, k); }
     TextBox* exponent(int number, int k) const { return element(names(number).exponents, k); }
 
+    // A ladder column's printed lines, one per line, as it gives them to screen readers.
+    QString quotientLines(int number) const { return quotients(number)->accessibleDescription(); }
+    QString divisorLines(int number) const { return divisors(number)->accessibleDescription(); }
+    // The texts of a factor row's seven boxes.
+    QStringList baseTexts(int number) const { return rowTexts(names(number).bases); }
+    QStringList exponentTexts(int number) const { return rowTexts(names(number).exponents); }
+
     void click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton); }
 
     // Types the text into a number's box (the click empties it first) and presses its button.
@@ -76,6 +85,14 @@ public:
     }
     void comencar() const { chooseMenu(QStringLiteral("mnucomençar")); }
 
+    // Decomposes a number at once, as set-up for a test about something else; false when
+    // it did not complete.
+    bool decomposeAtOnce(int number, const QString& text) const {
+        chooseRapid();
+        decompose(number, text);
+        return !button(number)->isEnabled() && !quotientLines(number).isEmpty();
+    }
+
     // The colour marks of a factor row, one character a pair: R red, B dark blue, '.' normal.
     QString marks(int number) const {
         QString row;
@@ -99,29 +116,50 @@ private:
     TextBox* element(const char* array, int k) const {
         return control<TextBox>(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(k));
     }
+    QStringList rowTexts(const char* array) const {
+        QStringList texts;
+        for (int k = 0; k < factorRowSize; ++k)
+            texts << element(array, k)->text();
+        return texts;
+    }
 
     frm& m_window;
 };
 
-// The base of a window test whose every test function starts from a freshly opened window
-// in "rapid" mode.
-class RapidWindowTest : public QObject {
+// The base of a window test: every test function starts from a freshly opened window, on a
+// clock whose seconds pass quickly, in "lent" as the window opens.
+class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_window = std::make_unique<frm>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_driver = std::make_unique<WindowDriver>(*m_window);
-        m_driver->chooseRapid();
-    }
+    void init() { openWindow(); }
     void cleanup() {
         m_driver.reset();
         m_window.reset();
     }
 
 protected:
+    void openWindow() {
+        m_clock.restart();
+        m_window = std::make_unique<frm>(m_clock);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_driver = std::make_unique<WindowDriver>(*m_window);
+    }
+    frm& window() const { return *m_window; }
+
+    FastClock m_clock;
     std::unique_ptr<frm> m_window;
     std::unique_ptr<WindowDriver> m_driver;
+};
+
+// The same, in "rapid".
+class RapidWindowTest : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        openWindow();
+        m_driver->chooseRapid();
+    }
 };

@@ -60,19 +60,6 @@ QWidget* control(const QWidget& window, const QString& name) {
     return found;
 }
 
-QString ladder(const QWidget& window, const char* pictureArea) {
-    return control(window, QLatin1String(pictureArea))->accessibleDescription();
-}
-
-QStringList boxTexts(const QWidget& window, const char* prefix) {
-    QStringList texts;
-    for (int k = 0; k < 7; ++k)
-        texts << control<QLineEdit>(window,
-                                    QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(k))
-                     ->text();
-    return texts;
-}
-
 QStringList worksheetState(const QWidget& window, const WorksheetNames& worksheet) {
     QStringList state;
     for (const QString& name : namesOf(worksheet))

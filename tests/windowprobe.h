@@ -39,11 +39,6 @@ template <typename Control> Control* control(const QWidget& window, const QStrin
     return found;
 }
 
-// A ladder column's printed lines, one per line, as it gives them to screen readers.
-QString ladder(const QWidget& window, const char* pictureArea);
-// The texts of the seven boxes named prefix_0 .. prefix_6.
-QStringList boxTexts(const QWidget& window, const char* prefix);
-
 // Everything the pupil can see of one worksheet's controls, one line per control.
 QStringList worksheetState(const QWidget& window, const WorksheetNames& worksheet);
 // Everything the pupil can see of the window: every control of the form and the menus.
