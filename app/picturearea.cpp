@@ -1,5 +1,8 @@
 #include "app/picturearea.h"
 
+#include "app/accessibility.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,6 +14,13 @@ namespace {
 double digitAdvance(QFont& font, int pixels) {
     font.setPixelSize(pixels);
     return QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+}
+
+qsizetype leadingBlanks(const QString& text) {
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text.at(blanks).isSpace())
+        ++blanks;
+    return blanks;
 }
 
 } // namespace
@@ -42,15 +52,21 @@ QFont ladderFont(double cellPixels) {
 PictureArea::PictureArea(QWidget* parent)
     : QWidget(parent)
     , m_font(ladderFont(cellTwips * m_scale)) {
+    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureArea::clear() {
+    const QString erased = shownText();
     m_lines.clear();
     m_printX = 0;
     m_row = 0;
     contentChanged();
+    if (!erased.isEmpty()) {
+        QAccessibleTextRemoveEvent removed(this, 0, erased);
+        QAccessible::updateAccessibility(&removed);
+    }
 }
 
 void PictureArea::setPrintX(float twips) {
@@ -58,10 +74,14 @@ void PictureArea::setPrintX(float twips) {
 }
 
 void PictureArea::print(const QString& text) {
+    const auto end = static_cast<int>(shownText().size());
+    const QString added = (m_lines.empty() ? QString() : QStringLiteral("\n")) + text.trimmed();
     m_lines.push_back({m_printX, m_row, text});
     m_printX = 0;
     ++m_row;
     contentChanged();
+    QAccessibleTextInsertEvent inserted(this, end, added);
+    QAccessible::updateAccessibility(&inserted);
 }
 
 QStringList PictureArea::lines() const {
@@ -112,9 +132,7 @@ void PictureArea::contentChanged() {
     constexpr double edgeMarginTwips = 30;
     double overhang = 0;
     for (const PrintedLine& line : m_lines) {
-        qsizetype firstInk = 0;
-        while (firstInk < line.text.size() && line.text.at(firstInk).isSpace())
-            ++firstInk;
+        const auto firstInk = static_cast<double>(leadingBlanks(line.text));
         overhang = std::max(overhang, edgeMarginTwips - (line.x + firstInk * cellTwips));
     }
     if (overhang != m_overhang) {
@@ -122,6 +140,25 @@ void PictureArea::contentChanged() {
         updateGeometry();
     }
     update();
+}
+
+QRect PictureArea::characterRect(int offset) const {
+    // The shown text leaves out each line's blanks; a line's end, where its line break
+    // stands, has no width.
+    if (offset < 0)
+        return QRect();
+    const double cell = cellTwips * m_scale;
+    for (const PrintedLine& line : m_lines) {
+        const qsizetype blanks = leadingBlanks(line.text);
+        const qsizetype length = line.text.trimmed().size();
+        if (offset <= length) {
+            const double left = (line.x + m_overhang) * m_scale + double(blanks + offset) * cell;
+            return QRectF(left, lineTop(line.row), offset < length ? cell : 0, lineHeight())
+                .toRect();
+        }
+        offset -= static_cast<int>(length) + 1;
+    }
+    return QRect();
 }
 
 void PictureArea::paintEvent(QPaintEvent*) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/showntext.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -9,8 +11,9 @@
 #include <vector>
 
 // A ladder column: numbers printed line by line from a settable x, kept so that they are
-// drawn again, at any scale, whenever the window is repainted.
-class PictureArea : public QWidget {
+// drawn again, at any scale, whenever the window is repainted. A screen reader reads them
+// as its text, one line a number, as they are printed.
+class PictureArea : public QWidget, public ShownText {
     Q_OBJECT
 public:
     explicit PictureArea(QWidget* parent = nullptr);
@@ -38,6 +41,9 @@ public:
     // Every character of a printed line stands in a cell of this width, so that digits
     // line up from one line to the next whatever the font's own advance.
     static constexpr double cellTwips = 90;
+
+    QString shownText() const override { return lines().join(QLatin1Char('\n')); }
+    QRect characterRect(int offset) const override;
 
     void setScale(double pixelsPerTwip);
     void setColours(const QColor& back, const QColor& text);

@@ -1,10 +1,25 @@
 #include "app/textbox.h"
 
+#include "app/announcer.h"
 #include "app/colours.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionFrame>
+
+namespace {
+
+QString markDescription(Colour colour) {
+    if (colour == colours::divisorMark)
+        return QCoreApplication::translate("frm", "Forma part del m.c.d.");
+    if (colour == colours::multipleMark)
+        return QCoreApplication::translate("frm", "Forma part del m.c.m.");
+    return QString();
+}
+
+} // namespace
 
 TextBox::TextBox(QWidget* parent)
     : QLineEdit(parent) {
@@ -14,6 +29,7 @@ TextBox::TextBox(QWidget* parent)
 void TextBox::setTextColour(Colour colour) {
     m_colour = colour;
     applyColour();
+    describeMark();
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -50,4 +66,26 @@ void TextBox::applyColour() {
     QPalette colours = palette();
     colours.setColor(QPalette::Text, toQColor(m_colour));
     setPalette(colours);
+}
+
+void TextBox::describeMark() {
+    const QString mark = markDescription(m_colour);
+    if (mark == accessibleDescription())
+        return;
+    setAccessibleDescription(mark);
+    if (mark.isEmpty())
+        return;
+    // A mark colours a power's base box and then its exponent box: the two are told as one
+    // power once the exponent's turn comes.
+    static QPointer<TextBox> base;
+    if (!base) {
+        base = this;
+        return;
+    }
+    const QString power =
+        text().isEmpty()
+            ? base->text()
+            : QCoreApplication::translate("frm", "%1 elevat a %2").arg(base->text(), text());
+    base = nullptr;
+    Announcer::announce(this, mark, power);
 }

@@ -5,7 +5,8 @@
 #include <QLineEdit>
 
 // A text box that keeps its text colour as the 32-bit value it was given, so that reading
-// it back returns exactly that value, a system colour included.
+// it back returns exactly that value, a system colour included. A box marked for the m.c.d.
+// or the m.c.m says so in its accessible description, for those who cannot see colours.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ protected:
 
 private:
     void applyColour();
+    void describeMark();
 
     Colour m_colour = colours::normal;
 };

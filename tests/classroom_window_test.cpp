@@ -3,6 +3,7 @@
 #include "designform.h"
 #include "windowdriver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QImage>
@@ -169,6 +170,16 @@ void ClassroomWindowTest::quotients_end_in_the_same_pixel_column() {
     QVERIFY(edge > 0);
     for (int row = 1; row < 13; ++row)
         QCOMPARE(rightEdge(row), edge);
+    // A screen reader reads the lines as text, and finds each last digit where it is drawn.
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(column)->textInterface();
+    const QString shown = text->text(0, text->characterCount());
+    QCOMPARE(shown, column->lines().join('\n'));
+    for (qsizetype row = 0, lineBreak = -1; row < 13; ++row) {
+        lineBreak = shown.indexOf('\n', lineBreak + 1);
+        const QRect cell =
+            text->characterRect(int(lineBreak - 1)).translated(-column->mapToGlobal(QPoint(0, 0)));
+        QVERIFY2(cell.left() <= edge && edge <= cell.right(), qPrintable(QString::number(row)));
+    }
 }
 
 void ClassroomWindowTest::every_digit_of_a_ladder_shows_data() {

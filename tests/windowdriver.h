@@ -100,9 +100,18 @@ public:
             const Colour colour = base(number, k)->textColour();
             if (exponent(number, k)->textColour() != colour)
                 return QStringLiteral("pair %1 split").arg(k);
-            for (TextBox* box : {base(number, k), exponent(number, k)})
+            // A screen reader hears the mark that the eye sees.
+            const QString said = colour == colours::divisorMark    ? "Forma part del m.c.d."
+                                 : colour == colours::multipleMark ? "Forma part del m.c.m."
+                                                                   : "";
+            for (TextBox* box : {base(number, k), exponent(number, k)}) {
                 if (box->palette().color(QPalette::Text) != toQColor(colour))
                     return QStringLiteral("pair %1 drawn in another colour").arg(k);
+                if (box->accessibleDescription() != said)
+                    return QStringLiteral("pair %1 described as %2")
+                        .arg(k)
+                        .arg(box->accessibleDescription());
+            }
             row += colour == colours::divisorMark    ? 'R'
                    : colour == colours::multipleMark ? 'B'
                    : colour == colours::normal       ? '.'
