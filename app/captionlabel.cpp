@@ -2,9 +2,9 @@
 
 #include "app/accessibility.h"
 #include "app/announcer.h"
+#include "app/translated.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QFontMetrics>
 
 CaptionLabel::CaptionLabel(QWidget* parent)
@@ -19,8 +19,7 @@ void CaptionLabel::setCaption(const QString& caption) {
     QAccessible::updateAccessibility(&changed);
     // The caption is written as the last step of a run.
     if (!caption.isEmpty())
-        Announcer::announce(
-            this, QCoreApplication::translate("frm", "%1 acabada.").arg(accessibleName()));
+        Announcer::announce(this, translated("%1 acabada.").arg(accessibleName()));
 }
 
 QRect CaptionLabel::characterRect(int offset) const {

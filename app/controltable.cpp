@@ -15,13 +15,13 @@ constexpr Colour none = noColour;
 const std::array<ControlRow, 42> controlTable = {{
     // name        role         number k left  top   width height  text                         tab back      enabled accessible name
     {"txt1",       R::Input,      0, 0, {600,  480, 1095,  285}, "250",                          0, none,     true, QT_TRANSLATE_NOOP("frm", "Primer nombre")},
-    {"cmd",        R::Decompose,  0, 0, {600,  960, 1095,  375}, QT_TRANSLATE_NOOP("frm", "descomposar"), 1, none, true, QT_TRANSLATE_NOOP("frm", "Descomposar el primer nombre")},
+    {"cmd",        R::Decompose,  0, 0, {600,  960, 1095,  375}, QT_TRANSLATE_NOOP("frm", "descomposar"), 1, none, true, QT_TRANSLATE_NOOP("frm", "Descompon el primer nombre")},
     {"pic1",       R::Quotients,  0, 0, {2160, 480,  855, 3495}, "",                             2, pic,      true, QT_TRANSLATE_NOOP("frm", "Quocients del primer nombre")},
     {"pic2",       R::Divisors,   0, 0, {3240, 480,  735, 3495}, "",                             3, win,      true, QT_TRANSLATE_NOOP("frm", "Divisors del primer nombre")},
     {"pic3",       R::Quotients,  1, 0, {4800, 480,  855, 3495}, "",                            20, pic,      true, QT_TRANSLATE_NOOP("frm", "Quocients del segon nombre")},
     {"pic4",       R::Divisors,   1, 0, {5880, 480,  735, 3495}, "",                            19, win,      true, QT_TRANSLATE_NOOP("frm", "Divisors del segon nombre")},
     {"txt6",       R::Input,      1, 0, {6960, 480, 1095,  285}, "300",                         21, none,     true, QT_TRANSLATE_NOOP("frm", "Segon nombre")},
-    {"cmd1",       R::Decompose,  1, 0, {6960, 960, 1095,  375}, QT_TRANSLATE_NOOP("frm", "descomposar"), 22, none, true, QT_TRANSLATE_NOOP("frm", "Descomposar el segon nombre")},
+    {"cmd1",       R::Decompose,  1, 0, {6960, 960, 1095,  375}, QT_TRANSLATE_NOOP("frm", "descomposar"), 22, none, true, QT_TRANSLATE_NOOP("frm", "Descompon el segon nombre")},
     {"cmdMCD",     R::Mcd,       -1, 0, {6720, 4680, 615,  375}, QT_TRANSLATE_NOOP("frm", "m.c.d."), 38, 0x8080FF, true, QT_TRANSLATE_NOOP("frm", "Màxim comú divisor")},
     {"cmdMCM",     R::Mcm,       -1, 0, {6720, 5280, 615,  375}, QT_TRANSLATE_NOOP("frm", "m.c.m"),  39, 0xFF8080, false, QT_TRANSLATE_NOOP("frm", "Mínim comú múltiple")},
     {"Line1_0",    R::Bar,        1, 0, {5760, 240,    0, 3840}, "",                            -1, none,     true, QT_TRANSLATE_NOOP("frm", "Ratlla de la divisió del segon nombre")},

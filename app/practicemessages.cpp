@@ -1,34 +1,12 @@
 #include "app/practicemessages.h"
 
-#include <QCoreApplication>
+#include "app/shownnumbers.h"
+#include "app/translated.h"
+#include "worksheet/worksheet.h"
+
+#include <algorithm>
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("frm", text);
-}
-
-// Whether the article before the number elides, as in "l'11": its name starts with a
-// vowel, as "u", "onze", "onze mil" and "un milió" do, and "mil" and "cent" do not.
-bool elides(qint64 number) {
-    int groups = 1;
-    for (; number >= 1000; number /= 1000)
-        ++groups;
-    return number == 11 || (number == 1 && groups % 2 == 1);
-}
-
-// The message for the number's article, its number filled in: "El 5 …" or "L'11 …".
-QString withArticle(qint64 number, const QString& plain, const QString& elided) {
-    return (elides(number) ? elided : plain).arg(shownNumber(number));
-}
-
-QString raised(int exponent) {
-    static const QChar digits[] = {u'⁰', u'¹', u'²', u'³', u'⁴', u'⁵', u'⁶', u'⁷', u'⁸', u'⁹'};
-    QString text;
-    for (const QChar digit : QString::number(exponent))
-        text += digits[digit.digitValue()];
-    return text;
-}
 
 QString ladderMistake(const LadderAnswer& answer) {
     const QString quotient = shownNumber(answer.quotient);
@@ -38,18 +16,18 @@ QString ladderMistake(const LadderAnswer& answer) {
         break;
     case LadderMistake::NotANumber:
         if (answer.place == LadderPlace::Quotient)
-            return tr("Escriu un nombre enter, només amb xifres.");
-        return tr("Escriu un nombre enter més gran que 1.");
+            return translated("Escriu un nombre enter, només amb xifres.");
+        return translated("Escriu un nombre enter més gran que 1.");
     case LadderMistake::NotAboveOne:
-        return tr("Escriu un nombre enter més gran que 1.");
+        return translated("Escriu un nombre enter més gran que 1.");
     case LadderMistake::DoesNotDivide:
-        return tr("%1 no és divisible per %2.").arg(quotient, typed);
+        return translated("%1 no és divisible per %2.").arg(quotient, typed);
     case LadderMistake::NotPrime:
-        return tr("%1 no és primer.").arg(typed);
+        return translated("%1 no és primer.").arg(typed);
     case LadderMistake::NotSmallestPrime:
-        return tr("Hi ha un divisor primer més petit que %1.").arg(typed);
+        return translated("Hi ha un divisor primer més petit que %1.").arg(typed);
     case LadderMistake::WrongQuotient:
-        return tr("%1 : %2 no fa %3.").arg(quotient, shownNumber(answer.divisor), typed);
+        return translated("%1 : %2 no fa %3.").arg(quotient, shownNumber(answer.divisor), typed);
     }
     return {};
 }
@@ -59,18 +37,20 @@ QString ladderHint(const LadderAnswer& answer) {
     case LadderHint::None:
         break;
     case LadderHint::RuleOfTwo:
-        return tr("Un nombre és divisible per 2 si acaba en 0, 2, 4, 6 o 8.");
+        return translated("Un nombre és divisible per 2 si acaba en 0, 2, 4, 6 o 8.");
     case LadderHint::RuleOfThree:
-        return tr("Un nombre és divisible per 3 si la suma de les seves xifres és múltiple de 3.");
+        return translated(
+            "Un nombre és divisible per 3 si la suma de les seves xifres és múltiple de 3.");
     case LadderHint::RuleOfFive:
-        return tr("Un nombre és divisible per 5 si acaba en 0 o en 5.");
+        return translated("Un nombre és divisible per 5 si acaba en 0 o en 5.");
     case LadderHint::RuleOfEleven:
-        return tr("Un nombre és divisible per 11 si, sumant per una banda les xifres de lloc "
-                  "senar i per l'altra les de lloc parell, la diferència és 0 o múltiple d'11.");
+        return translated(
+            "Un nombre és divisible per 11 si, sumant per una banda les xifres de lloc "
+            "senar i per l'altra les de lloc parell, la diferència és 0 o múltiple d'11.");
     case LadderHint::TryDividing:
-        return tr("Prova de dividir per %1.").arg(shownNumber(answer.rightAnswer));
+        return translated("Prova de dividir per %1.").arg(shownNumber(answer.rightAnswer));
     case LadderHint::DoTheDivision:
-        return tr("Fes la divisió %1 : %2.")
+        return translated("Fes la divisió %1 : %2.")
             .arg(shownNumber(answer.quotient), shownNumber(answer.divisor));
     }
     return {};
@@ -78,12 +58,12 @@ QString ladderHint(const LadderAnswer& answer) {
 
 QString ladderRight(const LadderAnswer& answer) {
     if (answer.place == LadderPlace::Divisor)
-        return tr("Correcte! %1 és el divisor primer més petit de %2.")
+        return translated("Correcte! %1 és el divisor primer més petit de %2.")
             .arg(shownNumber(answer.rightAnswer), shownNumber(answer.quotient));
     if (answer.rightAnswer == 1)
-        return tr("Correcte! Has arribat a 1: ara escriu els factors primers amb els seus "
-                  "exponents.");
-    return tr("Correcte! %1 : %2 = %3.")
+        return translated("Correcte! Has arribat a 1: ara escriu els factors primers amb els seus "
+                          "exponents.");
+    return translated("Correcte! %1 : %2 = %3.")
         .arg(shownNumber(answer.quotient), shownNumber(answer.divisor),
              shownNumber(answer.rightAnswer));
 }
@@ -94,7 +74,7 @@ QString ordinalBase(int pair) {
         QT_TRANSLATE_NOOP("frm", "tercera"),  QT_TRANSLATE_NOOP("frm", "quarta"),
         QT_TRANSLATE_NOOP("frm", "cinquena"), QT_TRANSLATE_NOOP("frm", "sisena"),
         QT_TRANSLATE_NOOP("frm", "setena")};
-    return pair < 7 ? tr(names[pair]) : tr("%1a").arg(pair + 1);
+    return translated(names[std::clamp(pair, 0, factorRowSize - 1)]);
 }
 
 QString ordinalExponent(int pair) {
@@ -103,34 +83,36 @@ QString ordinalExponent(int pair) {
         QT_TRANSLATE_NOOP("frm", "tercer"), QT_TRANSLATE_NOOP("frm", "quart"),
         QT_TRANSLATE_NOOP("frm", "cinquè"), QT_TRANSLATE_NOOP("frm", "sisè"),
         QT_TRANSLATE_NOOP("frm", "setè")};
-    return pair < 7 ? tr(names[pair]) : tr("%1è").arg(pair + 1);
+    return translated(names[std::clamp(pair, 0, factorRowSize - 1)]);
 }
 
 QString wrongExponent(const RowCheck& check) {
     if (check.count == 1)
         return withArticle(check.prime,
-                           tr("El %1 hi surt una sola vegada a la columna dels divisors."),
-                           tr("L'%1 hi surt una sola vegada a la columna dels divisors."));
-    return withArticle(check.prime, tr("El %1 hi surt %2 vegades a la columna dels divisors."),
-                       tr("L'%1 hi surt %2 vegades a la columna dels divisors."))
+                           translated("El %1 hi surt una sola vegada a la columna dels divisors."),
+                           translated("L'%1 hi surt una sola vegada a la columna dels divisors."));
+    return withArticle(check.prime,
+                       translated("El %1 hi surt %2 vegades a la columna dels divisors."),
+                       translated("L'%1 hi surt %2 vegades a la columna dels divisors."))
         .arg(check.count);
 }
 
 QString rowRight(const RowCheck& check) {
     if (check.powers.empty())
-        return tr("Molt bé! L'1 no té cap factor primer.");
-    return tr("Molt bé! %1 = %2").arg(shownNumber(check.number), shownPowers(check.powers));
+        return translated("Molt bé! L'1 no té cap factor primer.");
+    return translated("Molt bé! %1 = %2").arg(shownNumber(check.number), shownPowers(check.powers));
 }
 
 QString marksRight(const MarksCheck& check) {
     const bool divisor = check.rule == MarkRule::CommonDivisor;
     if (check.powers.empty() && divisor)
-        return tr("Molt bé! No tenen cap factor primer comú: m.c.d. = 1");
+        return translated("Molt bé! No tenen cap factor primer comú: m.c.d. = 1");
     QString product = check.powers.empty() ? QStringLiteral("1") : shownPowers(check.powers);
     const QString value = shownNumber(check.value);
     if (product != value)
         product += QStringLiteral(" = ") + value;
-    return (divisor ? tr("Molt bé! m.c.d. = %1") : tr("Molt bé! m.c.m = %1")).arg(product);
+    return (divisor ? translated("Molt bé! m.c.d. = %1") : translated("Molt bé! m.c.m = %1"))
+        .arg(product);
 }
 
 } // namespace
@@ -138,12 +120,12 @@ QString marksRight(const MarksCheck& check) {
 QString ladderMessage(const LadderAnswer& answer) {
     switch (answer.attempt.outcome) {
     case AnswerOutcome::NotAsked:
-        return tr("Ja has arribat a 1.");
+        return translated("Ja has arribat a 1.");
     case AnswerOutcome::Right:
         return ladderRight(answer);
     case AnswerOutcome::Helped:
         return ladderMistake(answer) + u' ' +
-               tr("La resposta correcta és %1: ja la tens escrita.")
+               translated("La resposta correcta és %1: ja la tens escrita.")
                    .arg(shownNumber(answer.rightAnswer));
     case AnswerOutcome::Wrong:
         break;
@@ -158,27 +140,30 @@ QString factorRowMessage(const RowCheck& check) {
     case RowMistake::None:
         return rowRight(check);
     case RowMistake::BaseNotANumber:
-        return tr("La %1 base no és un nombre enter.").arg(ordinalBase(check.pair));
+        return translated("La %1 base no és un nombre enter.").arg(ordinalBase(check.pair));
     case RowMistake::BaseNotPrime:
-        return tr("%1 no és primer.").arg(shownNumber(prime));
+        return translated("%1 no és primer.").arg(shownNumber(prime));
     case RowMistake::NotDivisor:
-        return withArticle(prime, tr("El %1 no divideix %2."), tr("L'%1 no divideix %2."))
+        return withArticle(prime, translated("El %1 no divideix %2."),
+                           translated("L'%1 no divideix %2."))
             .arg(shownNumber(check.number));
     case RowMistake::Repeated:
-        return withArticle(prime, tr("El %1 hi és dues vegades: escriu cada primer un sol cop."),
-                           tr("L'%1 hi és dues vegades: escriu cada primer un sol cop."));
+        return withArticle(prime,
+                           translated("El %1 hi és dues vegades: escriu cada primer un sol cop."),
+                           translated("L'%1 hi és dues vegades: escriu cada primer un sol cop."));
     case RowMistake::ExponentWithoutBase:
-        return tr("El %1 exponent no té base.").arg(ordinalExponent(check.pair));
+        return translated("El %1 exponent no té base.").arg(ordinalExponent(check.pair));
     case RowMistake::ExponentNotWhole:
-        return tr("El %1 exponent ha de ser un nombre enter més gran que 0; si el deixes buit, "
-                  "val 1.")
+        return translated(
+                   "El %1 exponent ha de ser un nombre enter més gran que 0; si el deixes buit, "
+                   "val 1.")
             .arg(ordinalExponent(check.pair));
     case RowMistake::WrongExponent:
         return wrongExponent(check);
     case RowMistake::Missing:
-        return withArticle(prime, tr("Falta el %1."), tr("Falta l'%1."));
+        return withArticle(prime, translated("Falta el %1."), translated("Falta l'%1."));
     case RowMistake::OneMissing:
-        return tr("L'1 no té cap factor primer: escriu 1 a la primera base.");
+        return translated("L'1 no té cap factor primer: escriu 1 a la primera base.");
     }
     return {};
 }
@@ -189,48 +174,34 @@ QString marksMessage(const MarksCheck& check) {
     case MarksMistake::None:
         return marksRight(check);
     case MarksMistake::NotCommon:
-        return withArticle(prime, tr("El %1 no és comú als dos nombres."),
-                           tr("L'%1 no és comú als dos nombres."));
+        return withArticle(prime, translated("El %1 no és comú als dos nombres."),
+                           translated("L'%1 no és comú als dos nombres."));
     case MarksMistake::NotSmallestExponent:
-        return withArticle(prime, tr("Del %1, tria la potència d'exponent més petit."),
-                           tr("De l'%1, tria la potència d'exponent més petit."));
+        return withArticle(prime, translated("Del %1, tria la potència d'exponent més petit."),
+                           translated("De l'%1, tria la potència d'exponent més petit."));
     case MarksMistake::NotGreatestExponent:
-        return withArticle(prime, tr("Del %1, tria la potència d'exponent més gran."),
-                           tr("De l'%1, tria la potència d'exponent més gran."));
+        return withArticle(prime, translated("Del %1, tria la potència d'exponent més gran."),
+                           translated("De l'%1, tria la potència d'exponent més gran."));
     case MarksMistake::MarkedTwice:
         return withArticle(
-            prime, tr("Del %1, marca només una de les dues potències: tenen el mateix exponent."),
-            tr("De l'%1, marca només una de les dues potències: tenen el mateix exponent."));
+            prime,
+            translated("Del %1, marca només una de les dues potències: tenen el mateix exponent."),
+            translated(
+                "De l'%1, marca només una de les dues potències: tenen el mateix exponent."));
     case MarksMistake::MissingCommon:
-        return withArticle(prime, tr("Falta el %1, que és comú als dos nombres."),
-                           tr("Falta l'%1, que és comú als dos nombres."));
+        return withArticle(prime, translated("Falta el %1, que és comú als dos nombres."),
+                           translated("Falta l'%1, que és comú als dos nombres."));
     case MarksMistake::Missing:
-        return withArticle(prime,
-                           tr("Falta el %1: a l'm.c.m hi van tots els primers dels dos nombres."),
-                           tr("Falta l'%1: a l'm.c.m hi van tots els primers dels dos nombres."));
+        return withArticle(
+            prime, translated("Falta el %1: al m.c.m hi van tots els primers dels dos nombres."),
+            translated("Falta l'%1: al m.c.m hi van tots els primers dels dos nombres."));
     }
     return {};
 }
 
 QString scoreLine(const PracticeScore& score) {
-    return tr("Encerts a la primera: %1 de %2 · ajudes: %3")
+    return translated("Encerts a la primera: %1 de %2 · ajudes: %3")
         .arg(score.rightFirstTime())
         .arg(score.answered())
         .arg(score.helps());
-}
-
-QString shownNumber(qint64 number) {
-    QString digits = QString::number(number);
-    if (digits.size() > 4)
-        for (int i = digits.size() - 3; i > (number < 0 ? 1 : 0); i -= 3)
-            digits.insert(i, u'.');
-    return digits;
-}
-
-QString shownPowers(const Powers& powers) {
-    QStringList parts;
-    for (const Power& power : powers)
-        parts << shownNumber(power.prime) +
-                     (power.exponent == 1 ? QString() : raised(power.exponent));
-    return parts.join(QStringLiteral(" · "));
 }

@@ -15,9 +15,3 @@ QString marksMessage(const MarksCheck& check);
 
 // "Encerts a la primera: 9 de 11 · ajudes: 1"
 QString scoreLine(const PracticeScore& score);
-
-// A number as the messages write it, with a period between thousands from five digits up:
-// 2047, 32.749.
-QString shownNumber(qint64 number);
-// Powers joined by " · ", their exponents raised and an exponent 1 left out: "2 · 5³".
-QString shownPowers(const Powers& powers);

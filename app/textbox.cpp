@@ -2,8 +2,8 @@
 
 #include "app/announcer.h"
 #include "app/colours.h"
+#include "app/translated.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -13,9 +13,9 @@ namespace {
 
 QString markDescription(Colour colour) {
     if (colour == colours::divisorMark)
-        return QCoreApplication::translate("frm", "Forma part del m.c.d.");
+        return translated("Forma part del m.c.d.");
     if (colour == colours::multipleMark)
-        return QCoreApplication::translate("frm", "Forma part del m.c.m.");
+        return translated("Forma part del m.c.m.");
     return QString();
 }
 
@@ -83,9 +83,7 @@ void TextBox::describeMark() {
         return;
     }
     const QString power =
-        text().isEmpty()
-            ? base->text()
-            : QCoreApplication::translate("frm", "%1 elevat a %2").arg(base->text(), text());
+        text().isEmpty() ? base->text() : translated("%1 elevat a %2").arg(base->text(), text());
     base = nullptr;
     Announcer::announce(this, mark, power);
 }

@@ -360,7 +360,7 @@ void ClassroomWindowTest::every_control_has_a_catalan_name() {
     }
     QCOMPARE(names.size(), 42);
     QCOMPARE(m_driver->input(0)->accessibleName(), "Primer nombre");
-    QCOMPARE(m_driver->button(1)->accessibleName(), "Descomposar el segon nombre");
+    QCOMPARE(m_driver->button(1)->accessibleName(), "Descompon el segon nombre");
     QCOMPARE(m_driver->quotients(0)->accessibleName(), "Quocients del primer nombre");
     QCOMPARE(m_driver->base(1, 2)->accessibleName(), "Base 3 del segon nombre");
     QCOMPARE(m_driver->exponent(0, 6)->accessibleName(), "Exponent 7 del primer nombre");

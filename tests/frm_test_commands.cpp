@@ -102,27 +102,46 @@ void FrmTest::a_refused_number_is_explained_and_leaves_the_window_as_it_was_data
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     const auto notPositiveWhole = [](const char* typed) {
-        return QStringLiteral("«%1» no és un nombre enter positiu.").arg(QLatin1String(typed));
+        return QStringLiteral("«%1» no es pot descompondre: escriu un nombre natural a partir "
+                              "de l'1, com ara 250.")
+            .arg(QLatin1String(typed));
     };
     QTest::newRow("12abc: letters after the digits") << 0 << "12abc" << notPositiveWhole("12abc");
     QTest::newRow("2,5: a comma is no decimal point") << 1 << "2,5" << notPositiveWhole("2,5");
     QTest::newRow("an empty box") << 0 << ""
                                   << QStringLiteral(
-                                         "Escriu primer el nombre que vols descomposar.");
+                                         "Escriu primer el nombre que vols descompondre.");
     QTest::newRow("0") << 1 << "0" << notPositiveWhole("0");
     QTest::newRow("-4: negative") << 0 << "-4" << notPositiveWhole("-4");
     QTest::newRow("1.5: a fraction") << 1 << "1.5" << notPositiveWhole("1.5");
     QTest::newRow("2147483648: one above the largest")
         << 0 << "2147483648"
-        << QStringLiteral("«2147483648» és massa gran: el nombre més gran que es pot descomposar "
-                          "és 2147483647.");
+        << QStringLiteral("«2147483648» és massa gran: el nombre més gran que pots descompondre "
+                          "és el 2.147.483.647.");
     QTest::newRow("4194304: twenty-two twos")
         << 1 << "4194304"
-        << QStringLiteral("4194304 té més de 21 factors primers, comptant els repetits.");
+        << QStringLiteral("4.194.304 té més de 21 factors primers, comptant els repetits, i no "
+                          "hi caben. Prova amb un altre nombre.");
     QTest::newRow("9699690: the eight smallest primes")
-        << 0 << "9699690" << QStringLiteral("9699690 té més de 7 factors primers diferents.");
+        << 0 << "9699690"
+        << QStringLiteral("9.699.690 té més de 7 factors primers diferents, i a la fila de "
+                          "potències només n'hi caben 7. Prova amb un altre nombre.");
     QTest::newRow("32771: a prime above 32767")
-        << 1 << "32771" << QStringLiteral("32771 té un factor primer més gran que 32767.");
+        << 1 << "32771"
+        << QStringLiteral("32.771 és un nombre primer massa gran: el més gran que hi cap és "
+                          "32.749.");
+    QTest::newRow("2147483647: the largest number is prime")
+        << 0 << "2147483647"
+        << QStringLiteral("2.147.483.647 és un nombre primer massa gran: el més gran que hi cap "
+                          "és 32.749.");
+    QTest::newRow("65542: twice a prime above 32767")
+        << 1 << "65542"
+        << QStringLiteral("65.542 té un factor primer massa gran, el 32.771: el més gran que hi "
+                          "cap és 32.749.");
+    QTest::newRow("2000006: twice a large prime whose article elides")
+        << 0 << "2000006"
+        << QStringLiteral("2.000.006 té un factor primer massa gran, l'1.000.003: el més gran "
+                          "que hi cap és 32.749.");
 }
 
 void FrmTest::a_refused_number_is_explained_and_leaves_the_window_as_it_was() {

@@ -1,5 +1,5 @@
 """Checks every Catalan text the program writes against Debian's Catalan dictionary
-(hunspell -d ca): what app/ passes to tr(), QT_TRANSLATE_NOOP("frm", ...) and
+(hunspell -d ca): what app/ passes to tr(), translated(), QT_TRANSLATE_NOOP("frm", ...) and
 QCoreApplication::translate("frm", ...), and the desktop entry's and the metainfo's texts.
 Argument: the source folder."""
 import pathlib
@@ -17,7 +17,7 @@ CAPTIONS = {"descomposar", "rapid"}
 ACCEPTED = ["m.c.d.", "m.c.m.", "m.c.m", "mcd", "mcm"]
 
 LITERAL = r'"((?:[^"\\]|\\.)*)"'
-CALLS = [r"\btr\(\s*", r'QT_TRANSLATE_NOOP\(\s*"frm",\s*',
+CALLS = [r"\btr\(\s*", r"\btranslated\(\s*", r'QT_TRANSLATE_NOOP\(\s*"frm",\s*',
          r'QCoreApplication::translate\(\s*"frm",\s*']
 source = pathlib.Path(sys.argv[1])
 texts = [(path.name, text) for path in sorted((source / "app").glob("*.[ch]*"))
@@ -34,7 +34,10 @@ texts += [("metainfo", " ".join(node.text.split())) for tag in (
 def words(text):
     if text in CAPTIONS:
         return ""
-    text = re.sub("%[0-9]", " ", text)  # the placeholders of arg()
+    # A number in words stands for each placeholder of arg(), so that an article elided
+    # before it ("l'%1") or an ordinal ending ("%1è") reads as Catalan; the middle dot
+    # between the parts of a line is no word.
+    text = re.sub("%[0-9]", "onze", text).replace("·", " ")
     for accepted in ACCEPTED:
         text = re.sub(r"(?<!\w)" + re.escape(accepted) + r"(?!\w)", " ", text)
     return text
