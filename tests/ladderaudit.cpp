@@ -1,6 +1,8 @@
 #include "ladderaudit.h"
 
 #include "ladderrecorder.h"
+#include "tests/oracle/expectedverdict.h"
+#include "tests/oracle/limits.h"
 #include "worksheet/decomposition.h"
 #include "worksheet/worksheet.h"
 
@@ -8,6 +10,8 @@
 #include <string_view>
 
 namespace {
+
+using oracle::Factorisation;
 
 // The decimal digits of a number, in a buffer that needs no allocation.
 class Digits {
@@ -134,18 +138,6 @@ std::string rowProblem(std::string_view text, const Factorisation& f,
 
 } // namespace
 
-Verdict expectedVerdict(std::int64_t n, const Factorisation& f) {
-    if (n > limits::largestWhole)
-        return Verdict::TooLarge;
-    if (f.largestPrime() > limits::largestPrime)
-        return Verdict::PrimeTooLarge;
-    if (f.factorCount > limits::mostFactors)
-        return Verdict::TooManyFactors;
-    if (f.primeCount > limits::mostDistinctPrimes)
-        return Verdict::TooManyDistinctPrimes;
-    return Verdict::Accepted;
-}
-
 const char* nameOf(Verdict verdict) {
     static const char* const names[] = {"Accepted",     "Empty",          "NotPositiveWhole",
                                         "TooLarge",     "TooManyFactors", "TooManyDistinctPrimes",
@@ -153,15 +145,15 @@ const char* nameOf(Verdict verdict) {
     return names[static_cast<int>(verdict)];
 }
 
-std::string auditNumber(std::int64_t n, const PrimeReference& reference, Verdict& verdict) {
+std::string auditNumber(std::int64_t n, const oracle::PrimeReference& reference, Verdict& verdict) {
     const Digits digits(n);
     const std::string_view text = digits.view();
     const InputCheck check = checkInput(text);
     verdict = check.verdict;
     if (check.value != static_cast<double>(n))
         return "the text reads as " + std::to_string(check.value);
-    const Factorisation f = n > limits::largestWhole ? Factorisation{} : reference.factorise(n);
-    const Verdict expected = expectedVerdict(n, f);
+    const Factorisation f = n > oracle::largestWhole ? Factorisation{} : reference.factorise(n);
+    const Verdict expected = oracle::expectedVerdict(n, f);
     if (check.verdict != expected)
         return std::string("the verdict is ") + nameOf(check.verdict) + ", expected " +
                nameOf(expected);

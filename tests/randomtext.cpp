@@ -1,5 +1,7 @@
 #include "randomtext.h"
 
+#include "tests/oracle/limits.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -27,7 +29,7 @@ QString primeProduct(QRandomGenerator& random) {
     for (int i = 0; i < count; ++i) {
         const qint64 p =
             random.bounded(3) == 0 ? pick(random, primes) : pick(random, primes.mid(0, 4));
-        if (n * p <= 2147483647)
+        if (n * p <= oracle::largestWhole)
             n *= p;
     }
     return QString::number(n);

@@ -3,8 +3,10 @@
 #include <string>
 #include <string_view>
 
+namespace oracle {
+
 // The text-to-number rule read again from its definition, plainly and without regard for
-// speed: the yardstick the fuzzer holds the core's readNumber against.
+// speed: the yardstick the fuzzer and the monkey test hold the program's reading against.
 struct ReferenceReading {
     double value = 0;
     bool found = false;
@@ -21,3 +23,5 @@ double valueOf(const std::string& number);
 
 // The text has nothing but blanks, tabs and line feeds, or nothing at all.
 bool onlyBlanks(std::string_view text);
+
+} // namespace oracle

@@ -1,8 +1,10 @@
-#include "referencereader.h"
+#include "tests/oracle/referencereader.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <locale.h> // newlocale, strtod_l
+
+namespace oracle {
 
 namespace {
 
@@ -125,3 +127,5 @@ ReferenceReading referenceRead(std::string_view text) {
     }
     return reading;
 }
+
+} // namespace oracle
