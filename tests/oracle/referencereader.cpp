@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <locale.h> // newlocale, strtod_l
+#include <vector>
 
 namespace oracle {
 
@@ -66,6 +67,32 @@ bool isRadix(std::string_view t) {
     return true;
 }
 
+bool allDigits(std::string_view t) {
+    for (char c : t)
+        if (!isDecimalDigit(c))
+            return false;
+    return true;
+}
+
+// Thousands written the Catalan way: a "+" perhaps, then pieces between periods, at least
+// two, all digits, the first of one to three and every other of exactly three.
+bool isThousands(std::string_view t) {
+    if (!t.empty() && t[0] == '+')
+        t.remove_prefix(1);
+    std::vector<std::string_view> pieces;
+    for (std::size_t period = t.find('.'); period != std::string_view::npos; period = t.find('.')) {
+        pieces.push_back(t.substr(0, period));
+        t.remove_prefix(period + 1);
+    }
+    pieces.push_back(t);
+    if (pieces.size() < 2 || pieces[0].empty() || pieces[0].size() > 3)
+        return false;
+    for (std::size_t k = 0; k < pieces.size(); ++k)
+        if (!allDigits(pieces[k]) || (k > 0 && pieces[k].size() != 3))
+            return false;
+    return true;
+}
+
 bool formsNumber(std::string_view t) {
     return isDecimal(t) || isRadix(t);
 }
@@ -115,6 +142,17 @@ ReferenceReading referenceRead(std::string_view text) {
         if (!isBlank(c))
             squeezed += c;
     ReferenceReading reading;
+    if (isThousands(squeezed)) {
+        std::string digits;
+        for (char c : squeezed)
+            if (c != '.')
+                digits += c;
+        reading.number = squeezed;
+        reading.found = true;
+        reading.wholeText = true;
+        reading.value = valueOf(digits);
+        return reading;
+    }
     // The longest leading part that forms a number, found by trying every length.
     for (std::size_t length = squeezed.size(); length > 0; --length) {
         if (formsNumber(std::string_view(squeezed).substr(0, length))) {

@@ -14,6 +14,9 @@ struct ReferenceReading {
     std::string number; // the characters of the number, blanks dropped; empty when none
 };
 
+// Blanks, tabs and line feeds count for nothing. A whole number written with periods
+// between its thousands reads with them taken out; any other text, by the longest leading
+// part that forms a decimal or an "&H" or "&O" number.
 ReferenceReading referenceRead(std::string_view text);
 
 // The value of a number's characters, as the C library reads them: a decimal by strtod in
