@@ -24,6 +24,25 @@ bool isOctalDigit(char c) {
 bool isHexDigit(char c) {
     return isDecimalDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
+bool isPeriod(char c) {
+    return c == '.';
+}
+
+// Every character of the text passes the test; an empty text does.
+bool every(std::string_view text, bool (*test)(char)) {
+    for (char c : text)
+        if (!test(c))
+            return false;
+    return true;
+}
+
+std::string without(std::string_view text, bool (*drop)(char)) {
+    std::string kept;
+    for (char c : text)
+        if (!drop(c))
+            kept += c;
+    return kept;
+}
 
 // Sign, digits with at most one period among them and at least one digit, then perhaps an
 // exponent: E or e, a sign perhaps, and at least one digit.
@@ -61,17 +80,7 @@ bool isRadix(std::string_view t) {
         digit = isOctalDigit;
     else
         return false;
-    for (std::size_t i = 2; i < t.size(); ++i)
-        if (!digit(t[i]))
-            return false;
-    return true;
-}
-
-bool allDigits(std::string_view t) {
-    for (char c : t)
-        if (!isDecimalDigit(c))
-            return false;
-    return true;
+    return every(t.substr(2), digit);
 }
 
 // Thousands written the Catalan way: a "+" perhaps, then pieces between periods, at least
@@ -88,7 +97,7 @@ bool isThousands(std::string_view t) {
     if (pieces.size() < 2 || pieces[0].empty() || pieces[0].size() > 3)
         return false;
     for (std::size_t k = 0; k < pieces.size(); ++k)
-        if (!allDigits(pieces[k]) || (k > 0 && pieces[k].size() != 3))
+        if (!every(pieces[k], isDecimalDigit) || (k > 0 && pieces[k].size() != 3))
             return false;
     return true;
 }
@@ -130,27 +139,17 @@ double valueOf(const std::string& number) {
 }
 
 bool onlyBlanks(std::string_view text) {
-    for (char c : text)
-        if (!isBlank(c))
-            return false;
-    return true;
+    return every(text, isBlank);
 }
 
 ReferenceReading referenceRead(std::string_view text) {
-    std::string squeezed;
-    for (char c : text)
-        if (!isBlank(c))
-            squeezed += c;
+    const std::string squeezed = without(text, isBlank);
     ReferenceReading reading;
     if (isThousands(squeezed)) {
-        std::string digits;
-        for (char c : squeezed)
-            if (c != '.')
-                digits += c;
         reading.number = squeezed;
         reading.found = true;
         reading.wholeText = true;
-        reading.value = valueOf(digits);
+        reading.value = valueOf(without(squeezed, isPeriod));
         return reading;
     }
     // The longest leading part that forms a number, found by trying every length.
