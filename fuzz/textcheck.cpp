@@ -1,6 +1,6 @@
 #include "textcheck.h"
 
-#include "referencereader.h"
+#include "tests/oracle/expectedverdict.h"
 #include "textgrammar.h"
 #include "worksheet/conversions.h"
 #include "worksheet/decomposition.h"
@@ -9,12 +9,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
 namespace {
+
+using oracle::ReferenceReading;
 
 std::string shown(std::string_view text) {
     std::string s = "\"";
@@ -43,43 +44,6 @@ std::string shown(double value, bool found, bool wholeText) {
 bool identical(const NumberReading& a, const NumberReading& b) {
     return std::memcmp(&a.value, &b.value, sizeof a.value) == 0 && a.found == b.found &&
            a.wholeText == b.wholeText;
-}
-
-// The worksheet's limits, with a factorisation by trial division of the fuzzer's own.
-Verdict verdictOfWhole(std::int64_t n) {
-    int factors = 0;
-    int distinct = 0;
-    std::int64_t largest = 1;
-    for (std::int64_t p = 2; p * p <= n; p += p == 2 ? 1 : 2) {
-        if (n % p != 0)
-            continue;
-        ++distinct;
-        largest = p;
-        for (; n % p == 0; n /= p)
-            ++factors;
-    }
-    if (n > 1) {
-        ++distinct;
-        ++factors;
-        largest = std::max(largest, n);
-    }
-    if (largest > 32767)
-        return Verdict::PrimeTooLarge;
-    if (factors > 21)
-        return Verdict::TooManyFactors;
-    if (distinct > 7)
-        return Verdict::TooManyDistinctPrimes;
-    return Verdict::Accepted;
-}
-
-Verdict expectedVerdict(std::string_view text, const ReferenceReading& reading) {
-    if (onlyBlanks(text))
-        return Verdict::Empty;
-    if (!reading.wholeText || !(reading.value >= 1) || reading.value != std::floor(reading.value))
-        return Verdict::NotPositiveWhole;
-    if (reading.value > 2147483647)
-        return Verdict::TooLarge;
-    return verdictOfWhole(static_cast<std::int64_t>(reading.value));
 }
 
 // A window that shows nothing: enough for a decomposition to run to its end.
@@ -121,7 +85,7 @@ std::string inputCheckProblem(std::string_view text, const ReferenceReading& rea
     if (check.verdict != again.verdict ||
         std::memcmp(&check.value, &again.value, sizeof check.value) != 0)
         return "checkInput answers differently the second time";
-    const Verdict expected = expectedVerdict(text, reading);
+    const Verdict expected = oracle::expectedVerdict(text, reading);
     if (check.verdict != expected || !(check.value == reading.value))
         return "checkInput gives verdict " + std::to_string(static_cast<int>(check.verdict)) +
                " for " + std::to_string(check.value) + ", expected " +
@@ -135,7 +99,7 @@ std::string textProblem(std::string_view text) {
     const NumberReading reading = readNumber(text);
     if (!identical(reading, readNumber(text)))
         return "readNumber reads differently the second time";
-    const ReferenceReading expected = referenceRead(text);
+    const ReferenceReading expected = oracle::referenceRead(text);
     if (reading.found != expected.found || reading.wholeText != expected.wholeText ||
         !(reading.value == expected.value))
         return "readNumber gives " + shown(reading.value, reading.found, reading.wholeText) +
@@ -170,7 +134,8 @@ std::string generatedProblem(const GeneratedText& generated) {
     if (!found.empty())
         return found;
     const bool hasNumber = !generated.number.empty();
-    const double value = hasNumber ? generated.knownValue.value_or(valueOf(generated.number)) : 0;
+    const double value =
+        hasNumber ? generated.knownValue.value_or(oracle::valueOf(generated.number)) : 0;
     const NumberReading reading = readNumber(generated.text);
     if (reading.found != hasNumber || reading.wholeText != (hasNumber && generated.whole) ||
         !(reading.value == value))

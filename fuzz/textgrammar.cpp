@@ -24,7 +24,10 @@ std::string sign(Choices& c) {
     return signs[c.pick(3)];
 }
 
-std::string decimal(Choices& c) {
+// A decimal; one like "+12.345", of one to three digits before the period and three after it,
+// no minus and no exponent, also reads as thousands when nothing follows it: then
+// `asThousands` receives that whole number.
+std::string decimal(Choices& c, std::optional<double>& asThousands) {
     std::string s = sign(c);
     switch (c.pick(4)) {
     case 0:
@@ -33,15 +36,22 @@ std::string decimal(Choices& c) {
     case 1:
         s += digits(c, decimalDigits, 24) + ".";
         break;
-    case 2:
-        s += digits(c, decimalDigits, 24) + "." + digits(c, decimalDigits, 24);
+    case 2: {
+        const std::string whole = digits(c, decimalDigits, 24);
+        const std::string fraction = digits(c, decimalDigits, 24);
+        s += whole + "." + fraction;
+        if (s[0] != '-' && whole.size() <= 3 && fraction.size() == 3)
+            asThousands = std::stoi(whole) * 1000.0 + std::stoi(fraction);
         break;
+    }
     default:
         s += "." + digits(c, decimalDigits, 24);
         break;
     }
-    if (c.pick(2) == 1)
+    if (c.pick(2) == 1) {
         s += oneOf(c, "Ee") + sign(c) + digits(c, decimalDigits, 4);
+        asThousands.reset();
+    }
     return s;
 }
 
@@ -67,8 +77,8 @@ std::string whole(Choices& c, std::uint32_t value) {
         return std::string(zeros, '0') + plain;
     case 2:
         return plain + ".";
-    case 3:
-        return plain + "." + std::string(zeros, '0');
+    case 3: // never three zeros: "5.000" is five thousand
+        return plain + "." + std::string(zeros < 3 ? zeros : zeros + 1, '0');
     case 4:
         return std::string("&") + oneOf(c, "Hh") + inBase(value, 16);
     case 5:
@@ -76,6 +86,17 @@ std::string whole(Choices& c, std::uint32_t value) {
     default:
         return plain + std::string(zeros, '0') + oneOf(c, "Ee") + "-" + std::to_string(zeros);
     }
+}
+
+// A whole number with periods between its thousands, perhaps after a "+": "2.147.483.646",
+// and "0.250" below a thousand, so that there is always a period.
+std::string inThousands(Choices& c, std::uint32_t value) {
+    std::string s = inBase(value, 10);
+    if (s.size() < 4)
+        s.insert(0, 4 - s.size(), '0');
+    for (int period = static_cast<int>(s.size()) - 3; period > 0; period -= 3)
+        s.insert(static_cast<std::size_t>(period), ".");
+    return (c.pick(2) == 1 ? "+" : "") + s;
 }
 
 std::string noNumber(Choices& c) {
@@ -129,16 +150,20 @@ std::uint32_t Choices::word() {
 
 GeneratedText generateText(Choices& c) {
     GeneratedText generated;
+    std::optional<double> asThousands;
+    bool nothingFollows = false;
     switch (c.pick(4)) {
     case 0:
-        generated.number = decimal(c);
+        generated.number = decimal(c, asThousands);
         break;
     case 1:
         generated.number = radix(c);
         break;
     case 2: {
         const auto value = static_cast<std::uint32_t>(std::uint64_t{c.word()} >> c.pick(33));
-        generated.number = whole(c, value);
+        // Thousands read as one number only with nothing after them; "1.000x" is a decimal.
+        nothingFollows = c.pick(3) == 0;
+        generated.number = nothingFollows ? inThousands(c, value) : whole(c, value);
         generated.knownValue = value;
         break;
     }
@@ -146,7 +171,9 @@ GeneratedText generateText(Choices& c) {
         break;
     }
     generated.text = generated.number.empty() ? noNumber(c) : generated.number;
-    generated.whole = c.pick(2) == 0;
+    generated.whole = nothingFollows || c.pick(2) == 0;
+    if (generated.whole && asThousands)
+        generated.knownValue = asThousands;
     if (!generated.whole)
         generated.text += tail(c, generated.number);
     insertBlanks(c, generated.text);

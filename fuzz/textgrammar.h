@@ -27,11 +27,13 @@ struct GeneratedText {
     std::string text;
     std::string number; // the number's characters, blanks dropped; empty when none is written
     bool whole = false; // nothing but blanks follows the number
-    // The number's value where the grammar chose it as a whole number and then wrote it.
+    // The number's value where the grammar chose it as a whole number and then wrote it, or
+    // where a decimal it wrote reads as thousands.
     std::optional<double> knownValue;
 };
 
 // Signs, digits, periods, exponents, the "&H" and "&O" forms, whole numbers written in each
-// of the ways that read as them, texts that hold no number, then perhaps something after
-// the number that cannot continue it, and blanks, tabs and line feeds anywhere.
+// of the ways that read as them (thousands set off by periods too), texts that hold no
+// number, then perhaps something after the number that cannot continue it, and blanks, tabs
+// and line feeds anywhere.
 GeneratedText generateText(Choices& choices);

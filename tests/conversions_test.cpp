@@ -70,7 +70,18 @@ INSTANTIATE_TEST_SUITE_P(Conversions, TextToNumber, testing::Values(
     Reading{"100000000000000000000000000000000000000000000000000e-380", 0, true, true},
     Reading{"100000000000000000000000000000000000000000000000000e-360", 1e-310, true, true},
     Reading{"1e99999999999999999999", infinity, true, true},
-    Reading{"«250»", 0, false, false}
+    Reading{"«250»", 0, false, false},
+    // Thousands set off by periods, and the texts that only look like them.
+    Reading{"1.000", 1000, true, true},
+    Reading{"+2.147.483.646", 2147483646, true, true},
+    Reading{" 1 .\t000\n", 1000, true, true},
+    Reading{"1.000.000.000.000", 1e12, true, true},
+    Reading{"1.0000", 1, true, true},
+    Reading{"1.00", 1, true, true},
+    Reading{"-1.000", -1, true, true},
+    Reading{"1.000.5", 1, true, false},
+    Reading{"1.000e3", 1000, true, true},
+    Reading{"&H1.000", 1, true, false}
 ));
 // clang-format on
 

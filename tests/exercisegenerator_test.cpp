@@ -1,4 +1,4 @@
-#include "primereference.h"
+#include "tests/oracle/primereference.h"
 #include "worksheet/exercisegenerator.h"
 #include "worksheet/inputcheck.h"
 
@@ -34,8 +34,8 @@ const LevelCase levels[] = {
 
 // How many prime factors n has, or 0 when it may not be a number of the level.
 int factorsIfSuited(std::int32_t n, const LevelCase& level) {
-    static const PrimeReference sieve(10000);
-    const ReferenceFactors f = sieve.factorise(n);
+    static const oracle::PrimeReference sieve(10000);
+    const oracle::Factorisation f = sieve.factorise(n);
     int large = 0;
     for (int k = 0; k < f.factorCount; ++k)
         if (const std::int32_t p = f.factors[k];

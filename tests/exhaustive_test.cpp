@@ -1,4 +1,5 @@
 #include "ladderaudit.h"
+#include "tests/oracle/limits.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <random>
 
 namespace {
+
+using oracle::PrimeReference;
 
 constexpr std::int64_t sweepEnd = 2'200'000;
 constexpr std::int64_t shardSize = 200'000;
@@ -71,7 +74,7 @@ TEST_P(RandomSample, seeded_numbers_up_to_the_largest_agree_with_trial_division)
     std::mt19937_64 random(20241208 + GetParam());
     Audit audit(trialDivision());
     for (int i = 0; i < randomsPerShard; ++i)
-        audit.check(1 + static_cast<std::int64_t>(random() % limits::largestWhole));
+        audit.check(1 + static_cast<std::int64_t>(random() % oracle::largestWhole));
     EXPECT_EQ(audit.faults(), 0) << audit.report();
     // Most numbers that large have a prime factor above the limit, but not all.
     EXPECT_GT(audit.count(Verdict::Accepted), 0);

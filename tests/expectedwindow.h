@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-// The number a typed text stands for, if the window must decompose it: worked out here
-// from the rules a pupil is told, without the program's own reading or checks, so that a
-// test can hold the window to them.
+// The number a typed text stands for, if the window must decompose it: worked out by the
+// tests' oracle from the rules a pupil is told, without the program's own reading or
+// checks, so that a test can hold the window to them.
 std::optional<qint64> acceptedNumber(const QString& typed);
 
 // A number's prime powers in rising order of prime: 1 has none.

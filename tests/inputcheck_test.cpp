@@ -51,7 +51,13 @@ INSTANTIATE_TEST_SUITE_P(InputCheck, InputChecks, testing::Values(
     Case{"32749", V::Accepted, 32749},
     Case{"32771", V::PrimeTooLarge, 32771},
     Case{"1073938441", V::PrimeTooLarge, 1073938441}, // 32771²: the large prime is not the last
-    Case{"65542", V::PrimeTooLarge, 65542}            // 2·32771
+    Case{"65542", V::PrimeTooLarge, 65542},           // 2·32771
+    Case{"1.000", V::Accepted, 1000},
+    Case{"2.500", V::Accepted, 2500},
+    Case{"12.50", V::NotPositiveWhole, 12.5},
+    Case{"2.147.483.647", V::PrimeTooLarge, 2147483647},
+    Case{"2.147.483.648", V::TooLarge, 2147483648.0},
+    Case{"1.000.000.000.000", V::TooLarge, 1e12}
 ));
 // clang-format on
 

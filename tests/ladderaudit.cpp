@@ -1,6 +1,8 @@
 #include "ladderaudit.h"
 
 #include "ladderrecorder.h"
+#include "tests/oracle/expectedverdict.h"
+#include "tests/oracle/limits.h"
 #include "worksheet/decomposition.h"
 #include "worksheet/worksheet.h"
 
@@ -43,7 +45,8 @@ std::string lineProblem(const LadderRecorder::Line& line, int i, Column column,
 }
 
 // The input, then for each factor its divisor and the quotient that follows it.
-std::string ladderProblem(std::int64_t n, const ReferenceFactors& f, const LadderRecorder& window) {
+std::string ladderProblem(std::int64_t n, const oracle::Factorisation& f,
+                          const LadderRecorder& window) {
     if (window.tooManyLines || window.lineCount != 1 + 2 * f.factorCount)
         return problem("the number of ladder lines", window.lineCount, 1 + 2 * f.factorCount);
     if (window.clears != 2)
@@ -93,7 +96,7 @@ std::string invariantProblem(std::int64_t n, const Worksheet& ws) {
     return {};
 }
 
-std::string recordProblem(const ReferenceFactors& f, const Worksheet& ws) {
+std::string recordProblem(const oracle::Factorisation& f, const Worksheet& ws) {
     if (ws.factorCount != f.factorCount)
         return problem("the factor count", ws.factorCount, f.factorCount);
     for (int i = 0; i < f.factorCount; ++i)
@@ -114,7 +117,7 @@ bool shows(const std::string& box, std::int64_t value) {
     return box == Digits(value).view();
 }
 
-std::string rowProblem(std::string_view text, const ReferenceFactors& f,
+std::string rowProblem(std::string_view text, const oracle::Factorisation& f,
                        const LadderRecorder& window) {
     for (int k = 0; k < factorRowSize; ++k) {
         const bool filled = k < f.primeCount;
@@ -134,18 +137,6 @@ std::string rowProblem(std::string_view text, const ReferenceFactors& f,
 
 } // namespace
 
-Verdict expectedVerdict(std::int64_t n, const ReferenceFactors& f) {
-    if (n > limits::largestWhole)
-        return Verdict::TooLarge;
-    if (f.largestPrime() > limits::largestPrime)
-        return Verdict::PrimeTooLarge;
-    if (f.factorCount > limits::mostFactors)
-        return Verdict::TooManyFactors;
-    if (f.primeCount > limits::mostDistinctPrimes)
-        return Verdict::TooManyDistinctPrimes;
-    return Verdict::Accepted;
-}
-
 const char* nameOf(Verdict verdict) {
     static const char* const names[] = {"Accepted",     "Empty",          "NotPositiveWhole",
                                         "TooLarge",     "TooManyFactors", "TooManyDistinctPrimes",
@@ -153,23 +144,23 @@ const char* nameOf(Verdict verdict) {
     return names[static_cast<int>(verdict)];
 }
 
-std::string auditNumber(std::int64_t n, const PrimeReference& reference, Verdict& verdict) {
+std::string auditNumber(std::int64_t n, const oracle::PrimeReference& reference, Verdict& verdict) {
     const Digits digits(n);
     const std::string_view text = digits.view();
     const InputCheck check = checkInput(text);
     verdict = check.verdict;
     if (check.value != static_cast<double>(n))
         return "the text reads as " + std::to_string(check.value);
-    const ReferenceFactors f = n > limits::largestWhole ? ReferenceFactors{} : reference.factorise(n);
-    const Verdict expected = expectedVerdict(n, f);
+    const oracle::Factorisation f =
+        n > oracle::largestWhole ? oracle::Factorisation{} : reference.factorise(n);
+    const Verdict expected = oracle::expectedVerdict(n, f);
     if (check.verdict != expected)
         return std::string("the verdict is ") + nameOf(check.verdict) + ", expected " +
                nameOf(expected);
     if (check.verdict != Verdict::Accepted)
         return {};
     if (check.factors.divisorCount != f.factorCount)
-        return problem("the input check's factor count", check.factors.divisorCount,
-                       f.factorCount);
+        return problem("the input check's factor count", check.factors.divisorCount, f.factorCount);
 
     Worksheet ws;
     LadderRecorder window;

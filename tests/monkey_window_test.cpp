@@ -300,11 +300,14 @@ void MonkeyWindowTest::the_expected_window_reads_text_as_pupils_are_told_data() 
     QTest::newRow("7 primes") << "510510" << 510510LL;
     QTest::newRow("the largest prime") << "32749" << 32749LL;
     QTest::newRow("the largest number") << "2147483646" << 2147483646LL;
+    QTest::newRow("thousands set off by periods") << "2.500" << 2500LL;
+    QTest::newRow("the largest number with periods") << "+2.147.483.646" << 2147483646LL;
     QTest::newRow("nothing") << "" << 0LL;
     QTest::newRow("blanks only") << "   " << 0LL;
     QTest::newRow("zero") << "0" << 0LL;
     QTest::newRow("negative") << "-12" << 0LL;
     QTest::newRow("a fraction") << "12.5" << 0LL;
+    QTest::newRow("a fraction of two digits, not thousands") << "12.50" << 0LL;
     QTest::newRow("an exponent without digits") << "12E" << 0LL;
     QTest::newRow("something after the number") << "12a" << 0LL;
     QTest::newRow("two signs") << "+-12" << 0LL;

@@ -1,5 +1,5 @@
 #include "fakecontrols.h"
-#include "primereference.h"
+#include "tests/oracle/primereference.h"
 #include "worksheet/decomposition.h"
 #include "worksheet/practicefactorrow.h"
 #include "worksheet/practiceladder.h"
@@ -128,9 +128,9 @@ TEST(Practice, the_game_of_250_draws_the_demonstrated_ladder_and_scores_it) {
 // Every number up to 3000, played with the reference's answers: the practice draws what the
 // demonstration draws, and takes the reference's powers in any order.
 TEST(Practice, right_answers_draw_the_demonstrated_ladder_of_every_number) {
-    const PrimeReference reference(3000);
+    const oracle::PrimeReference reference(3000);
     for (std::int32_t n = 1; n <= 3000; ++n) {
-        const ReferenceFactors f = reference.factorise(n);
+        const oracle::Factorisation f = reference.factorise(n);
         PracticeLadder ladder(n);
         FakeControls controls;
         ladder.start(controls);
@@ -250,9 +250,9 @@ INSTANTIATE_TEST_SUITE_P(Practice, Markings, testing::Values(
 // Marked as the rules say, the powers must multiply to std::gcd and std::lcm, for 360
 // against every number up to 3000.
 TEST(Practice, marks_by_the_rules_give_the_gcd_and_lcm) {
-    const PrimeReference reference(3000);
-    const ReferenceFactors of360 = reference.factorise(360);
-    auto powersOf = [](const ReferenceFactors& f) {
+    const oracle::PrimeReference reference(3000);
+    const oracle::Factorisation of360 = reference.factorise(360);
+    auto powersOf = [](const oracle::Factorisation& f) {
         Powers powers;
         for (int k = 0; k < f.primeCount; ++k)
             powers.push_back(Power{f.primes[k], f.exponents[k]});

@@ -1,5 +1,7 @@
 #include "randomtext.h"
 
+#include "tests/oracle/limits.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -27,7 +29,7 @@ QString primeProduct(QRandomGenerator& random) {
     for (int i = 0; i < count; ++i) {
         const qint64 p =
             random.bounded(3) == 0 ? pick(random, primes) : pick(random, primes.mid(0, 4));
-        if (n * p <= 2147483647)
+        if (n * p <= oracle::largestWhole)
             n *= p;
     }
     return QString::number(n);
@@ -97,6 +99,15 @@ QString withBlanks(QRandomGenerator& random) {
     return random.bounded(5) == 0 ? QString(random.bounded(1, 4), u' ') : text;
 }
 
+// Thousands set off by periods, as Catalan writes them; now and then a last group of four
+// digits, which makes the period a decimal point again.
+QString withPeriods(QRandomGenerator& random) {
+    QString text = random.bounded(2) ? primeProduct(random) : edgeNumber(random);
+    for (int period = int(text.size()) - 3; period > 0; period -= 3)
+        text.insert(period, u'.');
+    return random.bounded(4) == 0 ? text + u'0' : text;
+}
+
 QString signedNumber(QRandomGenerator& random) {
     static const QStringList signs{"+", "-", "--", "+-", "-+", "++"};
     if (random.bounded(6) == 0)
@@ -123,9 +134,9 @@ QString randomTypedText(QRandomGenerator& random) {
     // Weights out of 100: whole numbers the window takes come up often enough for both
     // numbers to be decomposed and compared.
     static const QList<std::pair<int, Generator>> kinds{
-        {30, primeProduct}, {8, edgeNumber}, {8, anyWholeNumber}, {7, hugeNumber},
-        {8, decimal},       {8, exponent},   {8, radixForm},      {7, withBlanks},
-        {6, signedNumber},  {6, garbage},    {4, nothing},
+        {26, primeProduct}, {8, edgeNumber},   {8, anyWholeNumber}, {7, hugeNumber},
+        {8, decimal},       {8, exponent},     {8, radixForm},      {7, withBlanks},
+        {4, withPeriods},   {6, signedNumber}, {6, garbage},        {4, nothing},
     };
     int roll = random.bounded(100);
     for (const auto& [weight, generate] : kinds) {

@@ -146,6 +146,29 @@ NumberReading readDecimal(const std::string& s) {
     return reading;
 }
 
+// "1.000" or "+2.147.483.646": one to three digits, then groups of a period and exactly three
+// digits, as Catalan writes thousands. Only a text that is all such groups reads so; "1.000x"
+// and "1.0000" keep the decimal point.
+std::optional<NumberReading> readThousands(const std::string& s) {
+    std::size_t i = !s.empty() && s[0] == '+' ? 1 : 0;
+    const std::size_t leadEnd = skipDigits(s, i);
+    if (leadEnd == i || leadEnd - i > 3 || leadEnd == s.size())
+        return std::nullopt;
+    std::string digits = s.substr(i, leadEnd - i);
+    for (i = leadEnd; i < s.size(); i += 4) {
+        if (s[i] != '.' || skipDigits(s, i + 1) != i + 4)
+            return std::nullopt;
+        digits.append(s, i + 1, 3);
+    }
+    NumberReading reading;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), reading.value).ec ==
+        std::errc::result_out_of_range)
+        reading.value = std::numeric_limits<double>::infinity();
+    reading.found = true;
+    reading.wholeText = true;
+    return reading;
+}
+
 template <typename Whole> std::optional<Whole> roundToWhole(double value) {
     if (std::isnan(value))
         return std::nullopt;
@@ -163,6 +186,8 @@ template <typename Whole> std::optional<Whole> roundToWhole(double value) {
 
 NumberReading readNumber(std::string_view text) {
     const std::string s = withoutBlanks(text);
+    if (const std::optional<NumberReading> thousands = readThousands(s))
+        return *thousands;
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h')
             return readRadix(s, 16);

@@ -12,9 +12,11 @@ struct NumberReading {
     bool wholeText = false; // the number takes up the whole text, blanks aside
 };
 
-// Text to number: blanks, tabs and line feeds are dropped wherever they stand, then the
-// longest leading number is read (sign, digits, one period, exponent; or "&H"/"&O" for
-// hexadecimal and octal). Never fails: a text without a number reads as 0.
+// Text to number: blanks, tabs and line feeds are dropped wherever they stand. A text that
+// is a whole number with its thousands set off by periods ("1.000", "+2.147.483.646") reads
+// as that number; any other, by its longest leading number (sign, digits, one period,
+// exponent; or "&H"/"&O" for hexadecimal and octal). Never fails: a text without a number
+// reads as 0.
 NumberReading readNumber(std::string_view text);
 inline double textToNumber(std::string_view text) {
     return readNumber(text).value;

@@ -1,8 +1,11 @@
-#include "referencereader.h"
+#include "tests/oracle/referencereader.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <locale.h> // newlocale, strtod_l
+#include <vector>
+
+namespace oracle {
 
 namespace {
 
@@ -20,6 +23,25 @@ bool isOctalDigit(char c) {
 }
 bool isHexDigit(char c) {
     return isDecimalDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+bool isPeriod(char c) {
+    return c == '.';
+}
+
+// Every character of the text passes the test; an empty text does.
+bool every(std::string_view text, bool (*test)(char)) {
+    for (char c : text)
+        if (!test(c))
+            return false;
+    return true;
+}
+
+std::string without(std::string_view text, bool (*drop)(char)) {
+    std::string kept;
+    for (char c : text)
+        if (!drop(c))
+            kept += c;
+    return kept;
 }
 
 // Sign, digits with at most one period among them and at least one digit, then perhaps an
@@ -58,8 +80,24 @@ bool isRadix(std::string_view t) {
         digit = isOctalDigit;
     else
         return false;
-    for (std::size_t i = 2; i < t.size(); ++i)
-        if (!digit(t[i]))
+    return every(t.substr(2), digit);
+}
+
+// Thousands written the Catalan way: a "+" perhaps, then pieces between periods, at least
+// two, all digits, the first of one to three and every other of exactly three.
+bool isThousands(std::string_view t) {
+    if (!t.empty() && t[0] == '+')
+        t.remove_prefix(1);
+    std::vector<std::string_view> pieces;
+    for (std::size_t period = t.find('.'); period != std::string_view::npos; period = t.find('.')) {
+        pieces.push_back(t.substr(0, period));
+        t.remove_prefix(period + 1);
+    }
+    pieces.push_back(t);
+    if (pieces.size() < 2 || pieces[0].empty() || pieces[0].size() > 3)
+        return false;
+    for (std::size_t k = 0; k < pieces.size(); ++k)
+        if (!every(pieces[k], isDecimalDigit) || (k > 0 && pieces[k].size() != 3))
             return false;
     return true;
 }
@@ -101,18 +139,19 @@ double valueOf(const std::string& number) {
 }
 
 bool onlyBlanks(std::string_view text) {
-    for (char c : text)
-        if (!isBlank(c))
-            return false;
-    return true;
+    return every(text, isBlank);
 }
 
 ReferenceReading referenceRead(std::string_view text) {
-    std::string squeezed;
-    for (char c : text)
-        if (!isBlank(c))
-            squeezed += c;
+    const std::string squeezed = without(text, isBlank);
     ReferenceReading reading;
+    if (isThousands(squeezed)) {
+        reading.number = squeezed;
+        reading.found = true;
+        reading.wholeText = true;
+        reading.value = valueOf(without(squeezed, isPeriod));
+        return reading;
+    }
     // The longest leading part that forms a number, found by trying every length.
     for (std::size_t length = squeezed.size(); length > 0; --length) {
         if (formsNumber(std::string_view(squeezed).substr(0, length))) {
@@ -125,3 +164,5 @@ ReferenceReading referenceRead(std::string_view text) {
     }
     return reading;
 }
+
+} // namespace oracle
