@@ -1,5 +1,6 @@
 #include "textcheck.h"
 
+#include "tests/fakecontrols.h"
 #include "tests/oracle/expectedverdict.h"
 #include "textgrammar.h"
 #include "worksheet/conversions.h"
@@ -46,29 +47,10 @@ bool identical(const NumberReading& a, const NumberReading& b) {
            a.wholeText == b.wholeText;
 }
 
-// A window that shows nothing: enough for a decomposition to run to its end.
-class QuietControls : public WorksheetControls {
-public:
-    void expectLines(int) override {}
-    void clear(Column) override {}
-    void setPrintX(Column, float) override {}
-    void print(Column, const std::string&) override {}
-    std::string baseText(int k) const override { return m_bases.at(k); }
-    void setBaseText(int k, const std::string& text) override { m_bases.at(k) = text; }
-    void setExponentText(int, const std::string&) override {}
-    Colour baseColour(int) const override { return colours::normal; }
-    void setPairColour(int, Colour) override {}
-    void setLabelCaption(const std::string&) override {}
-    bool pause() override { return true; }
-
-private:
-    std::array<std::string, factorRowSize> m_bases;
-};
-
 std::string decompositionProblem(const InputCheck& check) {
     const double value = check.value;
     Worksheet worksheet;
-    QuietControls window;
+    FakeControls window(false);
     if (descomposar(worksheet, window, check, {}) != RunOutcome::Completed)
         return "the decomposition stopped";
     double product = 1;

@@ -1,6 +1,6 @@
 #include "ladderaudit.h"
 
-#include "ladderrecorder.h"
+#include "fakecontrols.h"
 #include "tests/oracle/expectedverdict.h"
 #include "tests/oracle/limits.h"
 #include "worksheet/decomposition.h"
@@ -32,13 +32,26 @@ int quotientX(std::int64_t quotient) {
     return 720 - 90 * static_cast<int>(Digits(quotient).view().size());
 }
 
-std::string lineProblem(const LadderRecorder::Line& line, int i, Column column,
-                        std::int64_t value) {
+// " 250 " reads as 250; anything else as -1.
+std::int64_t numberIn(const std::string& printed) {
+    if (printed.size() < 3 || printed.size() > 12 || printed.front() != ' ' ||
+        printed.back() != ' ')
+        return -1;
+    std::int64_t value = 0;
+    for (std::size_t i = 1; i + 1 < printed.size(); ++i) {
+        if (printed[i] < '0' || printed[i] > '9')
+            return -1;
+        value = value * 10 + (printed[i] - '0');
+    }
+    return value;
+}
+
+std::string lineProblem(const FakeControls::Line& line, int i, Column column, std::int64_t value) {
     const std::string where = "ladder line " + std::to_string(i);
     if (line.column != column)
         return where + " is in the wrong column";
-    if (line.value != value)
-        return problem(where, line.value, value);
+    if (numberIn(line.printed) != value)
+        return problem(where, numberIn(line.printed), value);
     if (column == Column::Quotients && line.x != quotientX(value))
         return problem(where + "'s x", line.x, quotientX(value));
     return {};
@@ -46,9 +59,10 @@ std::string lineProblem(const LadderRecorder::Line& line, int i, Column column,
 
 // The input, then for each factor its divisor and the quotient that follows it.
 std::string ladderProblem(std::int64_t n, const oracle::Factorisation& f,
-                          const LadderRecorder& window) {
-    if (window.tooManyLines || window.lineCount != 1 + 2 * f.factorCount)
-        return problem("the number of ladder lines", window.lineCount, 1 + 2 * f.factorCount);
+                          const FakeControls& window) {
+    const auto lineCount = static_cast<std::int64_t>(window.lines.size());
+    if (lineCount != 1 + 2 * f.factorCount)
+        return problem("the number of ladder lines", lineCount, 1 + 2 * f.factorCount);
     if (window.clears != 2)
         return problem("the number of cleared columns", window.clears, 2);
     if (window.pauses != 2 * f.factorCount)
@@ -118,7 +132,7 @@ bool shows(const std::string& box, std::int64_t value) {
 }
 
 std::string rowProblem(std::string_view text, const oracle::Factorisation& f,
-                       const LadderRecorder& window) {
+                       const FakeControls& window) {
     for (int k = 0; k < factorRowSize; ++k) {
         const bool filled = k < f.primeCount;
         const bool baseRight = filled ? shows(window.bases[k], f.primes[k])
@@ -163,7 +177,7 @@ std::string auditNumber(std::int64_t n, const oracle::PrimeReference& reference,
         return problem("the input check's factor count", check.factors.divisorCount, f.factorCount);
 
     Worksheet ws;
-    LadderRecorder window;
+    FakeControls window(false);
     if (descomposar(ws, window, check, std::string(text)) != RunOutcome::Completed)
         return "the run stopped";
     std::string found = ladderProblem(n, f, window);
