@@ -1,5 +1,6 @@
 #include "app/frm.h"
 
+#include "app/boardzoom.h"
 #include "app/inputblocker.h"
 #include "app/refusal.h"
 #include "app/textbox.h"
@@ -18,6 +19,7 @@
 frm::frm(const Clock& clock, QWidget* parent)
     : QMainWindow(parent)
     , m_form(new TwipsForm(this))
+    , m_zoom(new BoardZoom(*m_form, *this))
     , m_pause(clock, [this] { return m_lent->isChecked(); })
     , m_worksheets{WorksheetBinding(m_form->controls().numbers[0], m_pause),
                    WorksheetBinding(m_form->controls().numbers[1], m_pause)} {

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class BoardZoom;
 class QAction;
 class TwipsForm;
 
@@ -41,6 +42,7 @@ private:
     void setSlow(bool slow);
 
     TwipsForm* m_form;
+    BoardZoom* m_zoom;
     QAction* m_comencar = nullptr;
     QAction* m_lent = nullptr;
     QAction* m_rapid = nullptr;

@@ -91,17 +91,49 @@ QStringList PictureArea::lines() const {
     return result;
 }
 
-void PictureArea::setExpectedLines(int lines) {
+void PictureArea::expect(int lines, float x, const QString& widest) {
     m_expectedLines = lines;
+    m_widest.reset();
+    if (!widest.isEmpty())
+        m_widest = PrintedLine{x, 0, widest};
+    contentChanged();
+}
+
+void PictureArea::place(double pixelsPerTwip, double zoom, double leftGrowthTwips) {
+    m_growth = leftGrowthTwips;
+    if (pixelsPerTwip != m_scale || zoom != m_zoom) {
+        m_scale = pixelsPerTwip;
+        m_zoom = zoom;
+        m_font = ladderFont(cellTwips * m_zoom * m_scale);
+    }
     update();
 }
 
-void PictureArea::setScale(double pixelsPerTwip) {
-    if (pixelsPerTwip == m_scale)
-        return;
-    m_scale = pixelsPerTwip;
-    m_font = ladderFont(cellTwips * m_scale);
-    update();
+double PictureArea::lineLeft(const PrintedLine& line) const {
+    const double shift =
+        m_rightAligned ? cellTwips * static_cast<double>(line.text.size()) * (1 - m_zoom) : 0;
+    return m_growth + line.x + shift;
+}
+
+std::optional<std::pair<double, double>> PictureArea::inkSpan(double zoom) const {
+    std::optional<std::pair<double, double>> span;
+    const double cell = cellTwips * zoom;
+    const auto add = [&](const PrintedLine& line) {
+        const QString digits = line.text.trimmed();
+        if (digits.isEmpty())
+            return;
+        const auto length = static_cast<double>(line.text.size());
+        const double start = line.x + (m_rightAligned ? cellTwips * length * (1 - zoom) : 0) +
+                             static_cast<double>(leadingBlanks(line.text)) * cell;
+        const double end = start + static_cast<double>(digits.size()) * cell;
+        span = span ? std::make_pair(std::min(span->first, start), std::max(span->second, end))
+                    : std::make_pair(start, end);
+    };
+    for (const PrintedLine& line : m_lines)
+        add(line);
+    if (m_widest)
+        add(*m_widest);
+    return span;
 }
 
 void PictureArea::setColours(const QColor& back, const QColor& text) {
@@ -127,16 +159,12 @@ double PictureArea::lineTop(int row) const {
 
 void PictureArea::contentChanged() {
     setAccessibleDescription(lines().join(QLatin1Char('\n')));
-    // The first digit keeps a little room from the edge, as the drawn layout gives every
-    // number up to eight digits.
-    constexpr double edgeMarginTwips = 30;
-    double overhang = 0;
-    for (const PrintedLine& line : m_lines) {
-        const auto firstInk = static_cast<double>(leadingBlanks(line.text));
-        overhang = std::max(overhang, edgeMarginTwips - (line.x + firstInk * cellTwips));
-    }
-    if (overhang != m_overhang) {
-        m_overhang = overhang;
+    // The layout sizes the column for its digits: it needs to hear only when they reach
+    // further than before, or no longer do. Lines within the widest expected line, as those
+    // of a run are, change nothing.
+    const auto span = inkSpan(1);
+    if (span != m_span) {
+        m_span = span;
         updateGeometry();
     }
     update();
@@ -147,12 +175,12 @@ QRect PictureArea::characterRect(int offset) const {
     // stands, has no width.
     if (offset < 0)
         return QRect();
-    const double cell = cellTwips * m_scale;
+    const double cell = cellTwips * m_zoom * m_scale;
     for (const PrintedLine& line : m_lines) {
         const qsizetype blanks = leadingBlanks(line.text);
         const qsizetype length = line.text.trimmed().size();
         if (offset <= length) {
-            const double left = (line.x + m_overhang) * m_scale + double(blanks + offset) * cell;
+            const double left = lineLeft(line) * m_scale + double(blanks + offset) * cell;
             return QRectF(left, lineTop(line.row), offset < length ? cell : 0, lineHeight())
                 .toRect();
         }
@@ -166,10 +194,10 @@ void PictureArea::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), m_back);
     painter.setFont(m_font);
     painter.setPen(m_text);
-    const double cell = cellTwips * m_scale;
+    const double cell = cellTwips * m_zoom * m_scale;
     const double height = lineHeight();
     for (const PrintedLine& line : m_lines) {
-        const double left = (line.x + m_overhang) * m_scale;
+        const double left = lineLeft(line) * m_scale;
         const double top = lineTop(line.row);
         for (int i = 0; i < line.text.size(); ++i) {
             const QRectF box(left + i * cell, top, cell, height);

@@ -64,6 +64,7 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     case Role::Divisors: {
         auto* area = new PictureArea(parent);
         area->setColours(toQColor(row.back), toQColor(systemColours::windowText));
+        area->setRightAligned(row.role == Role::Quotients);
         return area;
     }
     case Role::Label: {
@@ -96,6 +97,10 @@ TwipsForm::TwipsForm(QWidget* parent)
             tabStops.emplace_back(row.tabIndex, control);
     }
     setUpTabOrder(tabStops);
+}
+
+void TwipsForm::setZoom(double zoom) {
+    m_layout->setZoom(zoom);
 }
 
 QWidget* TwipsForm::createControl(const ControlRow& row) {

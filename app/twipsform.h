@@ -20,6 +20,9 @@ public:
 
     const FormControls& controls() const { return m_controls; }
     const TwipsLayout& twipsLayout() const { return *m_layout; }
+    // How much larger than drawn the board's numbers are: the ladders, the factor rows and
+    // their labels.
+    void setZoom(double zoom);
 
 private:
     QWidget* createControl(const ControlRow& row);

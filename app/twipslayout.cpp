@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -20,11 +21,25 @@ constexpr double largeFontPixels = 13;
 // Room kept free between a factor row and the comparison buttons, and at the form's left
 // edge for a long label.
 constexpr double clearanceTwips = 60;
+// Room a ladder's digits keep from its column's edges, as the drawn layout gives every
+// number up to eight digits.
+constexpr double edgeMarginTwips = 30;
 
 // A power's box draws its text a pixel in from each side, whatever the scale; one more
 // pixel keeps the last digit clear of the edge after rounding.
 constexpr double textBoxPaddingPixels = 2 * TextBox::framelessMarginPixels + 1;
 constexpr double labelPaddingPixels = 2;
+
+// How far apart the zoom's trials are, where a ladder does not fit the zoom asked for.
+constexpr double zoomStep = 0.05;
+
+bool isLadderColumn(const ControlRow& row) {
+    return row.role == Role::Quotients || row.role == Role::Divisors;
+}
+
+bool isInRow(const ControlRow& row) {
+    return row.role == Role::Base || row.role == Role::Exponent || row.role == Role::Label;
+}
 
 QRectF designTwips(const ControlRow& row) {
     return QRectF(row.rect.left, row.rect.top, row.rect.width, row.rect.height);
@@ -87,6 +102,13 @@ void TwipsLayout::invalidate() {
         QLayout::invalidate();
 }
 
+void TwipsLayout::setZoom(double zoom) {
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    invalidate();
+}
+
 void TwipsLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     m_placing = true;
@@ -106,15 +128,29 @@ void TwipsLayout::placeInTwips() {
             continue;
         control.twips = designTwips(*control.row);
         control.fontPixels = nominalFontPixels(control.row->role);
-        if (control.row->role == Role::Quotients || control.row->role == Role::Divisors)
-            growLadderColumn(control);
+        control.zoom = 1;
+        control.growth = 0;
     }
+    for (const Ladder& ladder : ladders())
+        if (ladder.quotients && ladder.divisors)
+            placeLadder(ladder);
     const double rightLimit = factorRowRightLimit();
-    for (const FactorRow& row : factorRows()) {
-        if (!row.label)
-            continue;
-        fitFactorRow(row, rightLimit);
-        fitLabel(*row.label);
+    const std::array<FactorRow, 2> rows = factorRows();
+    if (!rows[0].label || !rows[1].label)
+        return;
+    // Each row grows away from the other, so that the two never meet. A zoom makes both
+    // rows as large as the one with less room can be, so that they stay alike; a row whose
+    // powers do not fit even as drawn shrinks alone, as far as it needs.
+    const bool firstIsUpper = rows[0].label->twips.top() < rows[1].label->twips.top();
+    const int nominal = nominalFontPixels(Role::Base);
+    int common = std::max(nominal, static_cast<int>(std::lround(nominal * m_zoom)));
+    for (int r = 0; r < 2 && common > nominal; ++r)
+        common = std::max(
+            nominal,
+            fitFactorRow(rows[r], (r == 0) == firstIsUpper, rightLimit, common).basePixels);
+    for (int r = 0; r < 2; ++r) {
+        applyRowFit(rows[r], fitFactorRow(rows[r], (r == 0) == firstIsUpper, rightLimit, common));
+        fitLabel(*rows[r].label);
     }
 }
 
@@ -134,12 +170,102 @@ std::array<TwipsLayout::FactorRow, 2> TwipsLayout::factorRows() {
     return rows;
 }
 
+std::array<TwipsLayout::Ladder, 2> TwipsLayout::ladders() {
+    std::array<Ladder, 2> ladders;
+    for (Placed& control : m_controls) {
+        if (!control.row || control.row->number < 0 || !isLadderColumn(*control.row))
+            continue;
+        Ladder& ladder = ladders[control.row->number];
+        (control.row->role == Role::Quotients ? ladder.quotients : ladder.divisors) = &control;
+    }
+    return ladders;
+}
+
 double TwipsLayout::factorRowRightLimit() const {
     double left = formWidthTwips;
     for (const Placed& control : m_controls)
         if (control.row && (control.row->role == Role::Mcd || control.row->role == Role::Mcm))
             left = std::min(left, control.twips.left());
     return left - clearanceTwips;
+}
+
+double TwipsLayout::roomBeside(const Placed& control, bool leftwards) const {
+    // The gap to the nearest control on that side, less the clearance; half of it where that
+    // control is a ladder column that may grow towards this one.
+    const QRectF me = designTwips(*control.row);
+    double room = leftwards ? me.left() : formWidthTwips - me.right();
+    for (const Placed& other : m_controls) {
+        if (!other.row || &other == &control)
+            continue;
+        const QRectF them = designTwips(*other.row);
+        if (them.top() >= me.bottom() || them.bottom() <= me.top())
+            continue;
+        const bool between = leftwards ? them.right() <= me.left() : them.left() >= me.right();
+        if (!between)
+            continue;
+        const double gap =
+            (leftwards ? me.left() - them.right() : them.left() - me.right()) - clearanceTwips;
+        const Role towards = leftwards ? Role::Divisors : Role::Quotients;
+        room = std::min(room, other.row->role == towards ? gap / 2 : gap);
+    }
+    return std::max(0.0, room);
+}
+
+double TwipsLayout::roomAbove(const QRectF& extent) const {
+    double limit = 0;
+    for (const Placed& other : m_controls)
+        if (other.row && !isInRow(*other.row) && other.twips.bottom() <= extent.top() &&
+            other.twips.right() > extent.left() && other.twips.left() < extent.right())
+            limit = std::max(limit, other.twips.bottom() + clearanceTwips);
+    return limit;
+}
+
+double TwipsLayout::roomBelow(const QRectF& extent) const {
+    double limit = formHeightTwips - clearanceTwips;
+    for (const Placed& other : m_controls)
+        if (other.row && !isInRow(*other.row) && other.twips.top() >= extent.bottom() &&
+            other.twips.right() > extent.left() && other.twips.left() < extent.right())
+            limit = std::min(limit, other.twips.top() - clearanceTwips);
+    return limit;
+}
+
+void TwipsLayout::placeLadder(const Ladder& ladder) {
+    // Both columns of a ladder take one zoom, so that each divisor stays beside its
+    // quotient: the one asked for where the whole ladder fits, or as near as it fits.
+    double zoom = m_zoom;
+    while (zoom > 1 && !ladderFits(ladder, zoom))
+        zoom = std::max(1.0, zoom - zoomStep);
+    const auto* quotients = static_cast<const PictureArea*>(ladder.quotients->item->widget());
+    const auto* divisors = static_cast<const PictureArea*>(ladder.divisors->item->widget());
+    // The first digit keeps a little room from the edge, as the drawn layout gives every
+    // number up to eight digits.
+    if (const auto span = quotients->inkSpan(zoom))
+        ladder.quotients->growth = std::max(0.0, edgeMarginTwips - span->first);
+    ladder.quotients->twips.adjust(-ladder.quotients->growth, 0, 0, 0);
+    ladder.quotients->zoom = zoom;
+    if (const auto span = divisors->inkSpan(zoom))
+        ladder.divisors->twips.adjust(
+            0, 0, std::max(0.0, span->second + edgeMarginTwips - ladder.divisors->twips.width()),
+            0);
+    ladder.divisors->zoom = zoom;
+}
+
+bool TwipsLayout::ladderFits(const Ladder& ladder, double zoom) const {
+    const auto* quotients = static_cast<const PictureArea*>(ladder.quotients->item->widget());
+    const auto* divisors = static_cast<const PictureArea*>(ladder.divisors->item->widget());
+    const int lines = std::max(quotients->expectedLines(), divisors->expectedLines());
+    if (lines * ladderLineTwips(zoom) > ladder.quotients->twips.height())
+        return false;
+    const auto left = quotients->inkSpan(zoom);
+    if (left && edgeMarginTwips - left->first > roomBeside(*ladder.quotients, true))
+        return false;
+    const auto right = divisors->inkSpan(zoom);
+    return !right || right->second + edgeMarginTwips - ladder.divisors->twips.width() <=
+                         roomBeside(*ladder.divisors, false);
+}
+
+QString TwipsLayout::textOf(const Placed& box) {
+    return static_cast<const TextBox*>(box.item->widget())->text();
 }
 
 int TwipsLayout::nominalFontPixels(Role role) const {
@@ -162,45 +288,73 @@ double TwipsLayout::textTwips(const QString& text, int pixels) const {
     return metrics->second.horizontalAdvance(text) / m_scale;
 }
 
-void TwipsLayout::growLadderColumn(Placed& column) const {
-    const auto* area = static_cast<const PictureArea*>(column.item->widget());
-    column.twips.adjust(-area->leftOverhangTwips(), 0, 0, 0);
+double TwipsLayout::ladderLineTwips(double zoom) const {
+    const double cellPixels = PictureArea::cellTwips * zoom * m_scale;
+    const int key = static_cast<int>(std::lround(cellPixels * 100));
+    auto height = m_ladderLineHeights.find(key);
+    if (height == m_ladderLineHeights.end())
+        height =
+            m_ladderLineHeights.emplace(key, QFontMetricsF(ladderFont(cellPixels)).height()).first;
+    return height->second / m_scale;
 }
 
-void TwipsLayout::fitFactorRow(const FactorRow& row, double rightLimit) {
+TwipsLayout::RowFit TwipsLayout::fitFactorRow(const FactorRow& row, bool growsUpwards,
+                                              double rightLimit, int startPixels) const {
     FactorRowPlaces design;
+    std::array<bool, factorRowSize> shown{};
+    QRectF extent = designTwips(*row.label->row);
     for (int k = 0; k < factorRowSize; ++k) {
-        design.bases[k] = row.bases[k]->twips;
-        design.exponents[k] = row.exponents[k]->twips;
+        design.bases[k] = designTwips(*row.bases[k]->row);
+        design.exponents[k] = designTwips(*row.exponents[k]->row);
+        extent |= design.bases[k] | design.exponents[k];
+        shown[k] = !textOf(*row.bases[k]).isEmpty() || !textOf(*row.exponents[k]).isEmpty();
     }
+    // A zoomed row grows away from the other row, from the left of its first power.
+    const QPointF anchor(design.bases[0].left(), growsUpwards ? extent.bottom() : extent.top());
+    const double top = roomAbove(extent);
+    const double bottom = roomBelow(extent);
     const double padding = textBoxPaddingPixels / m_scale;
-    const int nominalBase = row.bases[0]->fontPixels;
-    const int nominalExponent = row.exponents[0]->fontPixels;
-    // The largest font at which the row stays clear of the comparison buttons.
-    FactorRowPlaces places;
-    int basePixels = nominalBase;
-    int exponentPixels = nominalExponent;
-    for (;; --basePixels) {
-        exponentPixels = std::max(
-            1, static_cast<int>(std::lround(nominalExponent * double(basePixels) / nominalBase)));
+    const int nominalBase = nominalFontPixels(Role::Base);
+    const int nominalExponent = nominalFontPixels(Role::Exponent);
+    // The largest font, from the one asked for down, at which the pairs that show
+    // something stay clear of the comparison buttons and of what stands above or below.
+    RowFit fit;
+    for (fit.basePixels = startPixels;; --fit.basePixels) {
+        fit.growth = std::max(1.0, fit.basePixels / double(nominalBase));
+        fit.exponentPixels = std::max(
+            1,
+            static_cast<int>(std::lround(nominalExponent * double(fit.basePixels) / nominalBase)));
         std::array<double, factorRowSize> baseNeeds{};
         std::array<double, factorRowSize> exponentNeeds{};
         for (int k = 0; k < factorRowSize; ++k) {
-            const auto* base = static_cast<const TextBox*>(row.bases[k]->item->widget());
-            const auto* exponent = static_cast<const TextBox*>(row.exponents[k]->item->widget());
-            baseNeeds[k] = textTwips(base->text(), basePixels) + padding;
-            exponentNeeds[k] = textTwips(exponent->text(), exponentPixels) + padding;
+            baseNeeds[k] = textTwips(textOf(*row.bases[k]), fit.basePixels) + padding;
+            exponentNeeds[k] = textTwips(textOf(*row.exponents[k]), fit.exponentPixels) + padding;
         }
-        places = placeFactorRow(design, baseNeeds, exponentNeeds);
-        if (places.right() <= rightLimit || basePixels == 1)
-            break;
+        fit.label = scaledFrom(designTwips(*row.label->row), fit.growth, anchor);
+        // As drawn if it fits so, else with its boxes closed up, before the font shrinks.
+        for (const RowFitting fitting : {RowFitting::Drawn, RowFitting::Compact}) {
+            fit.places = placeFactorRow(design.scaled(fit.growth, anchor), baseNeeds, exponentNeeds,
+                                        shown, fitting);
+            auto [rowTop, rowBottom] = fit.places.verticalExtent(shown);
+            rowTop = std::min(rowTop, fit.label.top());
+            rowBottom = std::max(rowBottom, fit.label.bottom());
+            if (fit.places.right(shown) <= rightLimit && rowTop >= top && rowBottom <= bottom)
+                return fit;
+        }
+        if (fit.basePixels == 1)
+            return fit;
     }
+}
+
+void TwipsLayout::applyRowFit(const FactorRow& row, const RowFit& fit) {
     for (int k = 0; k < factorRowSize; ++k) {
-        row.bases[k]->twips = places.bases[k];
-        row.bases[k]->fontPixels = basePixels;
-        row.exponents[k]->twips = places.exponents[k];
-        row.exponents[k]->fontPixels = exponentPixels;
+        row.bases[k]->twips = fit.places.bases[k];
+        row.bases[k]->fontPixels = fit.basePixels;
+        row.exponents[k]->twips = fit.places.exponents[k];
+        row.exponents[k]->fontPixels = fit.exponentPixels;
     }
+    row.label->twips = fit.label;
+    row.label->fontPixels = static_cast<int>(std::lround(row.label->fontPixels * fit.growth));
 }
 
 void TwipsLayout::fitLabel(Placed& label) {
@@ -249,6 +403,6 @@ void TwipsLayout::applyPlaces() {
             widget->setFont(font);
         }
         if (auto* area = qobject_cast<PictureArea*>(widget))
-            area->setScale(m_scale);
+            area->place(m_scale, control.zoom, control.growth);
     }
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/controltable.h"
+#include "app/factorrowlayout.h"
 #include "worksheet/worksheet.h"
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QLayout>
 #include <QRectF>
@@ -14,10 +16,11 @@ class QWidgetItem;
 
 // Places the form's controls where the control table drew them, in twips, scaled to pixels
 // by the largest factor at which the whole form fits and centred in any room to spare.
-// Boxes and labels grow to show their whole text, and a ladder column grows leftwards for
-// a quotient that needs it. A control whose content changes asks for a new layout
-// (updateGeometry), and Qt gathers every such request of one turn of the event loop into
-// one pass.
+// Boxes and labels grow to show their whole text, and a ladder column grows sideways for
+// a number that needs it. A zoom makes the board's numbers (the ladders, the factor rows
+// and their labels) larger, each as far as it fits. A control whose content changes asks
+// for a new layout (updateGeometry), and Qt gathers every such request of one turn of the
+// event loop into one pass.
 class TwipsLayout : public QLayout {
 public:
     explicit TwipsLayout(QWidget* form);
@@ -28,6 +31,9 @@ public:
 
     // Pixels per twip: 1/15 at the design size.
     double scale() const { return m_scale; }
+    // How much larger than drawn the board's numbers are asked to be: 1 is as drawn.
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom);
     // How many times the controls have been placed.
     int passes() const { return m_passes; }
 
@@ -45,30 +51,57 @@ private:
     struct Placed {
         const ControlRow* row; // none for an item that was not added as a control
         QWidgetItem* item;
-        QRectF twips;   // where it stands now
-        int fontPixels; // at the current scale
+        QRectF twips;      // where it stands now
+        int fontPixels;    // at the current scale
+        double zoom = 1;   // of a ladder column's digits
+        double growth = 0; // how far a ladder column reaches left of where it was drawn
     };
     struct FactorRow {
         std::array<Placed*, factorRowSize> bases{};
         std::array<Placed*, factorRowSize> exponents{};
         Placed* label = nullptr;
     };
+    // Where a factor row's powers and label stand at the font it fits with.
+    struct RowFit {
+        FactorRowPlaces places;
+        QRectF label;
+        int basePixels = 1;
+        int exponentPixels = 1;
+        double growth = 1; // of its places and sizes over the drawn ones
+    };
+    struct Ladder {
+        Placed* quotients = nullptr;
+        Placed* divisors = nullptr;
+    };
 
     void placeInTwips();
     std::array<FactorRow, 2> factorRows();
+    std::array<Ladder, 2> ladders();
     double factorRowRightLimit() const;
-    void growLadderColumn(Placed& column) const;
-    void fitFactorRow(const FactorRow& row, double rightLimit);
+    double roomBeside(const Placed& control, bool leftwards) const;
+    // How far up or down a factor row of that extent may grow, in twips from the top.
+    double roomAbove(const QRectF& extent) const;
+    double roomBelow(const QRectF& extent) const;
+
+    void placeLadder(const Ladder& ladder);
+    bool ladderFits(const Ladder& ladder, double zoom) const;
+    RowFit fitFactorRow(const FactorRow& row, bool growsUpwards, double rightLimit,
+                        int startPixels) const;
+    void applyRowFit(const FactorRow& row, const RowFit& fit);
     void fitLabel(Placed& label);
     void applyPlaces();
 
+    static QString textOf(const Placed& box);
     int nominalFontPixels(Role role) const;
     double textTwips(const QString& text, int pixels) const;
+    double ladderLineTwips(double zoom) const;
     QRect pixelRect(const QRectF& twips) const;
 
     std::vector<Placed> m_controls;
-    mutable std::map<int, QFontMetricsF> m_metrics; // by pixel size
+    mutable std::map<int, QFontMetricsF> m_metrics;    // by pixel size
+    mutable std::map<int, double> m_ladderLineHeights; // by cell width in 1/100 pixels
     double m_scale = 1 / designTwipsPerPixel;
+    double m_zoom = 1;
     QPointF m_origin;
     bool m_placing = false;
     int m_passes = 0;

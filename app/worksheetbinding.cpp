@@ -4,6 +4,8 @@
 #include "app/picturearea.h"
 #include "app/steppause.h"
 #include "app/textbox.h"
+#include "worksheet/conversions.h"
+#include "worksheet/decomposition.h"
 
 namespace {
 
@@ -21,9 +23,13 @@ PictureArea* WorksheetBinding::column(Column which) const {
     return which == Column::Quotients ? controls.quotients : controls.divisors;
 }
 
-void WorksheetBinding::expectLines(int lines) {
-    controls.quotients->setExpectedLines(lines);
-    controls.divisors->setExpectedLines(lines);
+void WorksheetBinding::expectLadder(int lines, double number, std::int32_t largestDivisor) {
+    // Both columns space their lines alike, so that each divisor stays beside its quotient.
+    controls.quotients->expect(lines, ladderX(digitCountOf(number)),
+                               QString::fromStdString(printedText(number)));
+    controls.divisors->expect(
+        lines, 0,
+        largestDivisor > 0 ? QString::fromStdString(printedText(largestDivisor)) : QString());
 }
 
 void WorksheetBinding::clear(Column which) {

@@ -15,7 +15,7 @@ public:
     Worksheet worksheet;
     const NumberControls& controls;
 
-    void expectLines(int lines) override;
+    void expectLadder(int lines, double number, std::int32_t largestDivisor) override;
     void clear(Column column) override;
     void setPrintX(Column column, float twips) override;
     void print(Column column, const std::string& printed) override;

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <memory>
@@ -33,6 +34,7 @@ private slots:
     void a_box_that_grows_moves_the_pairs_to_its_right_along();
     void the_ladder_font_is_the_largest_whose_digits_fit_their_cell_data();
     void the_ladder_font_is_the_largest_whose_digits_fit_their_cell();
+    void the_zoom_keys_enlarge_the_board_and_ctrl_0_restores_it();
     void enter_in_an_input_box_presses_its_button();
     void the_menus_work_from_the_keyboard();
     void f11_switches_full_screen_and_esc_leaves_it();
@@ -40,6 +42,8 @@ private slots:
 
 private:
     void resizeForm(double factor);
+    // Ctrl++ that many times, or Ctrl+- where negative.
+    void zoomBy(int steps);
     // Where the control of that name belongs at the window's present size.
     QRect expectedPixels(const char* name) const;
 };
@@ -51,6 +55,13 @@ void ClassroomWindowTest::resizeForm(double factor) {
     const QSize scaled = design::clientPixels * factor;
     m_window->resize(scaled + extra);
     QTRY_COMPARE(form->size(), scaled);
+}
+
+void ClassroomWindowTest::zoomBy(int steps) {
+    for (int i = 0; i < std::abs(steps); ++i)
+        QTest::keyClick(m_driver->input(0), steps > 0 ? Qt::Key_Plus : Qt::Key_Minus,
+                        Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 QRect ClassroomWindowTest::expectedPixels(const char* name) const {
@@ -142,20 +153,26 @@ void ClassroomWindowTest::a_drawn_ladder_is_drawn_again_at_the_new_scale() {
 }
 
 void ClassroomWindowTest::quotients_end_in_the_same_pixel_column_data() {
+    // Powers of 5: every quotient ends in 5 but the last, 1.
     QTest::addColumn<double>("factor");
-    QTest::newRow("100 %") << 1.0;
-    QTest::newRow("150 %") << 1.5;
-    QTest::newRow("173 %") << 1.73;
+    QTest::addColumn<int>("zoomSteps");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("100 %") << 1.0 << 0 << "1220703125";
+    QTest::newRow("150 %") << 1.5 << 0 << "1220703125";
+    QTest::newRow("173 %") << 1.73 << 0 << "1220703125";
+    QTest::newRow("100 %, zoomed 175 %") << 1.0 << 3 << "3125";
+    QTest::newRow("150 %, zoomed 300 %") << 1.5 << 6 << "3125";
 }
 
 void ClassroomWindowTest::quotients_end_in_the_same_pixel_column() {
-    // 5 to the 13th: quotients of 10 digits down to 1, every one of them ending in 5 but
-    // the last, 1.
     QFETCH(double, factor);
+    QFETCH(int, zoomSteps);
+    QFETCH(QString, input);
     resizeForm(factor);
-    m_driver->decompose(0, "1220703125");
+    zoomBy(zoomSteps);
+    m_driver->decompose(0, input);
     PictureArea* column = m_driver->quotients(0);
-    QCOMPARE(column->lines().size(), 14);
+    const int lines = int(column->lines().size());
     const QImage image = column->grab().toImage();
     const auto rightEdge = [&](int row) {
         const int top = int(std::ceil(column->lineTop(row)));
@@ -168,13 +185,13 @@ void ClassroomWindowTest::quotients_end_in_the_same_pixel_column() {
     };
     const int edge = rightEdge(0);
     QVERIFY(edge > 0);
-    for (int row = 1; row < 13; ++row)
+    for (int row = 1; row < lines - 1; ++row)
         QCOMPARE(rightEdge(row), edge);
     // A screen reader reads the lines as text, and finds each last digit where it is drawn.
     QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(column)->textInterface();
     const QString shown = text->text(0, text->characterCount());
     QCOMPARE(shown, column->lines().join('\n'));
-    for (qsizetype row = 0, lineBreak = -1; row < 13; ++row) {
+    for (qsizetype row = 0, lineBreak = -1; row < lines - 1; ++row) {
         lineBreak = shown.indexOf('\n', lineBreak + 1);
         const QRect cell =
             text->characterRect(int(lineBreak - 1)).translated(-column->mapToGlobal(QPoint(0, 0)));
@@ -185,33 +202,57 @@ void ClassroomWindowTest::quotients_end_in_the_same_pixel_column() {
 void ClassroomWindowTest::every_digit_of_a_ladder_shows_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<int>("number");
-    QTest::newRow("2147483646: quotients of 10 digits") << "2147483646" << 0;
-    QTest::newRow("2147483646 in the second ladder") << "2147483646" << 1;
-    QTest::newRow("2097152: 22 lines") << "2097152" << 0;
-    QTest::newRow("1073741823 and 22 lines in the second ladder") << "2097152" << 1;
+    QTest::addColumn<int>("zoomSteps");
+    QTest::addColumn<double>("zoom"); // the ladder's, where it fits
+    QTest::newRow("2147483646: quotients of 10 digits") << "2147483646" << 0 << 0 << 1.0;
+    QTest::newRow("2147483646 in the second ladder") << "2147483646" << 1 << 0 << 1.0;
+    QTest::newRow("2097152: 22 lines") << "2097152" << 0 << 0 << 1.0;
+    QTest::newRow("1073741823 and 22 lines in the second ladder") << "2097152" << 1 << 0 << 1.0;
+    QTest::newRow("250 zoomed 300 %") << "250" << 0 << 6 << 3.0;
+    QTest::newRow("300 zoomed 300 % in the second ladder") << "300" << 1 << 6 << 3.0;
+    QTest::newRow("32749 zoomed 300 %: as far as its divisor fits") << "32749" << 1 << 6 << -1.0;
+    QTest::newRow("2097152 zoomed 300 %: 22 lines do not grow") << "2097152" << 0 << 6 << 1.0;
+    QTest::newRow("2147483646 zoomed 200 %") << "2147483646" << 0 << 4 << -1.0;
 }
 
 void ClassroomWindowTest::every_digit_of_a_ladder_shows() {
     QFETCH(QString, input);
     QFETCH(int, number);
+    QFETCH(int, zoomSteps);
+    QFETCH(double, zoom);
+    zoomBy(zoomSteps);
     m_driver->decompose(number, input);
-    for (PictureArea* column : {m_driver->quotients(number), m_driver->divisors(number)}) {
+    PictureArea* quotients = m_driver->quotients(number);
+    PictureArea* divisors = m_driver->divisors(number);
+    QCOMPARE(divisors->zoom(), quotients->zoom());
+    if (zoom > 0)
+        QCOMPARE(quotients->zoom(), zoom);
+    else
+        QVERIFY(quotients->zoom() > 1 && quotients->zoom() < 3);
+    for (PictureArea* column : {quotients, divisors}) {
         const int lines = column->lines().size();
         QVERIFY(column->lineTop(lines - 1) + column->lineHeight() <= column->height());
-        // Lines do not overlap into unreadable ink.
+        // Lines do not overlap into unreadable ink, and each divisor stands beside its
+        // quotient.
         QVERIFY(column->lineTop(1) - column->lineTop(0) >= 0.85 * column->lineHeight());
-        // Nothing is printed against the left edge: the column has room for every digit.
+        QCOMPARE(column->lineTop(lines - 1), quotients->lineTop(lines - 1));
+        // Nothing is printed against either edge: the column has room for every digit.
         const QImage image = column->grab().toImage();
         for (int y = 0; y < image.height(); ++y)
-            QVERIFY2(qGray(image.pixel(0, y)) > 200,
-                     qPrintable(QStringLiteral("ink at the edge, y %1").arg(y)));
+            for (const int x : {0, image.width() - 1})
+                QVERIFY2(qGray(image.pixel(x, y)) > 200,
+                         qPrintable(QStringLiteral("ink at the edge, x %1, y %2").arg(x).arg(y)));
     }
-    // The widened quotient column stays clear of its neighbours.
-    const QRect quotients = m_driver->quotients(number)->geometry();
-    QVERIFY(!quotients.intersects(m_driver->input(0)->geometry()));
-    QVERIFY(!quotients.intersects(m_driver->button(0)->geometry()));
-    QVERIFY(!quotients.intersects(m_driver->divisors(0)->geometry()));
-    QVERIFY(!quotients.intersects(m_driver->control("Line1_1")->geometry()));
+    // The widened columns stay clear of their neighbours.
+    QList<QWidget*> others{m_driver->input(0),           m_driver->button(0),
+                           m_driver->input(1),           m_driver->button(1),
+                           m_driver->control("Line1_1"), m_driver->control("Line1_0")};
+    for (int n = 0; n < 2; ++n)
+        others << m_driver->quotients(n) << m_driver->divisors(n);
+    for (PictureArea* column : {quotients, divisors})
+        for (QWidget* other : others)
+            QVERIFY2(other == column || !column->geometry().intersects(other->geometry()),
+                     qPrintable(column->objectName() + " meets " + other->objectName()));
 }
 
 void ClassroomWindowTest::factor_boxes_and_labels_show_their_whole_text_data() {
@@ -225,6 +266,10 @@ void ClassroomWindowTest::factor_boxes_and_labels_show_their_whole_text_data() {
         QTest::newRow(qPrintable("2097152" + scale)) << "2097152" << factor;
         QTest::newRow(qPrintable("983452470" + scale))
             << "983452470" << factor; // 2·3·5·7·11·13·32749
+        // A single prime of four or five digits.
+        QTest::newRow(qPrintable("1009" + scale)) << "1009" << factor;
+        QTest::newRow(qPrintable("10403" + scale)) << "10403" << factor; // 101·103
+        QTest::newRow(qPrintable("32749" + scale)) << "32749" << factor;
     }
 }
 
@@ -235,7 +280,19 @@ void ClassroomWindowTest::factor_boxes_and_labels_show_their_whole_text() {
     for (int number = 0; number < 2; ++number) {
         m_driver->decompose(number, input);
         QWidget* button = m_driver->control(number == 0 ? "cmdMCD" : "cmdMCM");
+        // Every one of these rows fits at the font of the drawn boxes, scaled with the form,
+        // its powers in order from where the first was drawn.
+        QCOMPARE(m_driver->base(number, 0)->font().pixelSize(), int(std::lround(13 * factor)));
+        QCOMPARE(m_driver->exponent(number, 0)->font().pixelSize(), int(std::lround(11 * factor)));
+        QCOMPARE(m_driver->base(number, 0)->x(),
+                 expectedPixels(number == 0 ? "txt2_0" : "txt4_0").x());
         for (int k = 0; k < factorRowSize; ++k) {
+            if (!m_driver->base(number, k)->text().isEmpty()) {
+                QVERIFY(m_driver->exponent(number, k)->x() > m_driver->base(number, k)->x());
+                if (k > 0)
+                    QVERIFY(m_driver->base(number, k)->x() >
+                            m_driver->exponent(number, k - 1)->x());
+            }
             for (TextBox* box : {m_driver->base(number, k), m_driver->exponent(number, k)}) {
                 const double needed = QFontMetricsF(box->font()).horizontalAdvance(box->text()) +
                                       2 * TextBox::framelessMarginPixels;
@@ -266,7 +323,9 @@ void ClassroomWindowTest::a_box_that_grows_moves_the_pairs_to_its_right_along() 
     baseNeeds[1] = 370;
     exponentNeeds[2] = 230;
     baseNeeds[3] = 100; // fits: keeps its width
-    const FactorRowPlaces placed = placeFactorRow(design, baseNeeds, exponentNeeds);
+    std::array<bool, factorRowSize> all;
+    all.fill(true);
+    const FactorRowPlaces placed = placeFactorRow(design, baseNeeds, exponentNeeds, all);
     QCOMPARE(placed.bases[0], design.bases[0]);
     QCOMPARE(placed.exponents[0], design.exponents[0]);
     QCOMPARE(placed.bases[1], QRectF(1400, 100, 370, 300));
@@ -274,7 +333,10 @@ void ClassroomWindowTest::a_box_that_grows_moves_the_pairs_to_its_right_along() 
     QCOMPARE(placed.bases[2], QRectF(1900, 100, 270, 300));
     QCOMPARE(placed.exponents[2], QRectF(2140, 0, 230, 195));
     QCOMPARE(placed.bases[3], QRectF(2350, 100, 270, 300));
-    QCOMPARE(placed.right(), design.right() + 150);
+    QCOMPARE(placed.right(all), design.right(all) + 150);
+    // Empty pairs take no room: the row ends with the last pair that shows something.
+    const std::array<bool, factorRowSize> firstFour{true, true, true, true};
+    QCOMPARE(placed.right(firstFour), placed.exponents[3].right());
 }
 
 void ClassroomWindowTest::the_ladder_font_is_the_largest_whose_digits_fit_their_cell_data() {
@@ -297,6 +359,56 @@ void ClassroomWindowTest::the_ladder_font_is_the_largest_whose_digits_fit_their_
     if (size > 4)
         QVERIFY(advance(size) <= cellPixels + 0.01);
     QVERIFY(advance(size + 1) > cellPixels + 0.01);
+}
+
+void ClassroomWindowTest::the_zoom_keys_enlarge_the_board_and_ctrl_0_restores_it() {
+    // State: 250 and 300 decomposed and marked, as drawn. Action: the zoom keys and the
+    // wheel. Expected: the ladders and rows grow and shrink by the steps, nothing meets
+    // anything else, and Ctrl+0 draws the board exactly as before.
+    m_driver->decompose(0, "250");
+    m_driver->decompose(1, "300");
+    m_driver->click(m_driver->control("cmdMCD"));
+    // The closed speed menu stays the application's active window offscreen; the keys go to
+    // the window.
+    m_window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), m_window.get());
+    QWidget* form = m_window->centralWidget();
+    const QImage drawn = form->grab().toImage();
+    const auto ladderZoom = [&] { return m_driver->quotients(0)->zoom(); };
+    zoomBy(4);
+    QCOMPARE(ladderZoom(), 2.0);
+    QCOMPARE(m_driver->base(0, 0)->font().pixelSize(), 26);
+    QCOMPARE(m_driver->label(1)->font().pixelSize(), 26);
+    // A power's boxes overlap within their row by design; rows, ladders and buttons never.
+    const auto group = [](const QWidget* control) {
+        const QString name = control->objectName();
+        if (name.startsWith("txt2") || name.startsWith("txt3") || name == "Label1_0")
+            return QStringLiteral("first row");
+        if (name.startsWith("txt4") || name.startsWith("txt5") || name == "Label1_1")
+            return QStringLiteral("second row");
+        return name;
+    };
+    QList<QWidget*> shown;
+    for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* box = qobject_cast<QLineEdit*>(control);
+        if (!box || !box->text().isEmpty())
+            shown << control;
+    }
+    for (QWidget* a : shown)
+        for (QWidget* b : shown)
+            QVERIFY2(group(a) == group(b) || !a->geometry().intersects(b->geometry()),
+                     qPrintable(a->objectName() + " meets " + b->objectName()));
+    QTest::keyClick(m_driver->input(0), Qt::Key_Equal, Qt::ControlModifier);
+    QTRY_COMPARE(ladderZoom(), 2.5);
+    QWheelEvent down(QPointF(5, 5), form->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form, &down);
+    QTRY_COMPARE(ladderZoom(), 2.0);
+    zoomBy(-1);
+    QCOMPARE(ladderZoom(), 1.75);
+    QTest::keyClick(m_driver->input(0), Qt::Key_0, Qt::ControlModifier);
+    QTRY_COMPARE(ladderZoom(), 1.0);
+    QCOMPARE(form->grab().toImage(), drawn);
 }
 
 void ClassroomWindowTest::enter_in_an_input_box_presses_its_button() {

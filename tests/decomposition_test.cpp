@@ -94,6 +94,10 @@ TEST_P(Groupings, leave_the_worksheet_holding_the_factors_and_powers) {
     EXPECT_EQ(ws.number, 1);
     EXPECT_EQ(ws.digitCount, 1);
     ASSERT_EQ(ws.factorCount, static_cast<int>(expected.factors.size()));
+    // The window heard of the whole ladder before its first line.
+    EXPECT_EQ(controls.expectedLines, ws.factorCount + 1);
+    EXPECT_EQ(controls.expectedNumber, expected.input);
+    EXPECT_EQ(controls.expectedDivisor, expected.factors.back());
     EXPECT_EQ(std::vector<int>(ws.factors.begin(), ws.factors.begin() + ws.factorCount),
               expected.factors);
     ASSERT_EQ(ws.distinctPrimeCount(), static_cast<int>(expected.primes.size()));

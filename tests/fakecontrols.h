@@ -29,13 +29,19 @@ public:
     int pauses = 0;
     int stopAtPause = -1; // the pause at which the window "closes"; -1: never
     int expectedLines = 0;
+    double expectedNumber = 0;
+    std::int32_t expectedDivisor = 0;
 
     explicit FakeControls(bool logging = true)
         : m_logging(logging) {
         colours.fill(colours::normal);
     }
 
-    void expectLines(int lines) override { expectedLines = lines; }
+    void expectLadder(int lines, double number, std::int32_t largestDivisor) override {
+        expectedLines = lines;
+        expectedNumber = number;
+        expectedDivisor = largestDivisor;
+    }
     void clear(Column column) override {
         ++clears;
         m_x[index(column)] = -1;

@@ -86,8 +86,8 @@ RunOutcome descomposar(Worksheet& ws, WorksheetControls& controls, const InputCh
         return RunOutcome::OutOfLimits;
     const Factorisation& f = accepted.factors;
     ws.number = accepted.value;
-    // Both columns space their lines alike, so that each divisor stays beside its quotient.
-    controls.expectLines(f.divisorCount + 1);
+    controls.expectLadder(f.divisorCount + 1, accepted.value,
+                          f.divisorCount == 0 ? 0 : f.divisors[f.divisorCount - 1]);
     controls.clear(Column::Quotients);
     controls.clear(Column::Divisors);
     printQuotient(ws, controls);

@@ -2,6 +2,7 @@
 
 #include "worksheet/colour.h"
 
+#include <cstdint>
 #include <string>
 
 // The two columns of a division ladder.
@@ -13,8 +14,10 @@ class WorksheetControls {
 public:
     virtual ~WorksheetControls() = default;
 
-    // How many lines the coming ladder has, so that the window can space them to fit.
-    virtual void expectLines(int lines) = 0;
+    // The ladder a run is about to draw: how many lines it has, the number it starts with
+    // and its largest divisor (0 for none), so that the window can size and space it once
+    // for all its lines.
+    virtual void expectLadder(int lines, double number, std::int32_t largestDivisor) = 0;
     // Erases the column and puts its print position back at its top left.
     virtual void clear(Column column) = 0;
     // Where the next print in the column starts, in twips from its left edge.
