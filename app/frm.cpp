@@ -31,7 +31,9 @@ frm::frm(const Clock& clock, QWidget* parent)
         connectWorksheet(binding);
     connectComparisons();
     createFullScreenKeys();
+    // Typing replaces the number shown, as a click in the box empties it.
     m_worksheets[0].controls.input->setFocus();
+    m_worksheets[0].controls.input->selectAll();
     adjustSize();
 }
 
@@ -50,7 +52,7 @@ void frm::createMenus() {
     velocitat->menuAction()->setObjectName(QStringLiteral("mnuvelocitat"));
     m_lent = velocitat->addAction(translated("lent"));
     m_lent->setObjectName(QStringLiteral("mnulent"));
-    m_rapid = velocitat->addAction(translated("rapid"));
+    m_rapid = velocitat->addAction(translated("ràpid"));
     m_rapid->setObjectName(QStringLiteral("mnurapid"));
     for (QAction* speed : {m_lent, m_rapid})
         speed->setCheckable(true);

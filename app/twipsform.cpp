@@ -41,6 +41,8 @@ TextBox* createTextBox(const ControlRow& row, QWidget* parent) {
 
 QPushButton* createButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(translated(row.text), parent);
+    // Enter presses the button with the focus, as Space does.
+    button->setAutoDefault(true);
     if (row.back != noColour)
         setColour(button, QPalette::Button, toQColor(row.back));
     // Greyed text must still read on a coloured face.

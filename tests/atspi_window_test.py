@@ -53,8 +53,8 @@ try:
     find_app = lambda: next((a for a in desktop if a and a.name == "descomposicio"), None)
     wait_for("the window on the bus", lambda: find_app() is not None, True)
     named = {node.name: node for node, _ in nodes(find_app())}
-    named["rapid"].queryAction().doAction(0)  # "lent" would draw each step after a pause
-    wait_for("rapid", lambda: named["rapid"].getState().contains(pyatspi.STATE_CHECKED), True)
+    named["ràpid"].queryAction().doAction(0)  # "lent" would draw each step after a pause
+    wait_for("ràpid", lambda: named["ràpid"].getState().contains(pyatspi.STATE_CHECKED), True)
     for ordinal, number, quotients, divisors in (
             ("primer", "250", "250 125 25 5 1", "2 5 5 5"),
             ("segon", "300", "300 150 75 25 5 1", "2 2 3 5 5")):

@@ -420,6 +420,14 @@ void ClassroomWindowTest::enter_in_an_input_box_presses_its_button() {
     m_driver->input(1)->setText("12");
     QTest::keyClick(m_driver->input(1), Qt::Key_Enter);
     QCOMPARE(m_driver->label(1)->text(), "300 = ");
+    // On a button with the focus, Enter presses it as Space does.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QWidget* button = m_driver->control(key == Qt::Key_Return ? "cmd" : "cmdMCD");
+        button->setFocus();
+        QTest::keyClick(button, key);
+        QVERIFY(!button->isEnabled());
+    }
+    QCOMPARE(m_driver->label(0)->text(), "250 = ");
 }
 
 void ClassroomWindowTest::the_menus_work_from_the_keyboard() {

@@ -169,7 +169,7 @@ void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
     QCOMPARE(speeds[0]->objectName(), QStringLiteral("mnulent"));
     QVERIFY(speeds[0]->isCheckable());
     QVERIFY(speeds[0]->isChecked());
-    QCOMPARE(speeds[1]->text(), QStringLiteral("rapid"));
+    QCOMPARE(speeds[1]->text(), QStringLiteral("ràpid"));
     QCOMPARE(speeds[1]->objectName(), QStringLiteral("mnurapid"));
     QVERIFY(speeds[1]->isCheckable());
     QVERIFY(!speeds[1]->isChecked());
@@ -177,6 +177,9 @@ void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
 
 void FrmTest::the_first_number_box_has_the_focus_when_the_window_opens() {
     QCOMPARE(QApplication::focusWidget(), m_driver->control("txt1"));
+    // Its number selected, so that typing replaces it.
+    QTest::keyClicks(m_driver->input(0), QStringLiteral("12"));
+    QCOMPARE(m_driver->input(0)->text(), QStringLiteral("12"));
 }
 
 void FrmTest::tab_goes_through_the_number_boxes_and_commands_in_design_order() {

@@ -162,6 +162,7 @@ void FrmTest::a_refused_number_is_explained_and_leaves_the_window_as_it_was() {
 
     QVERIFY2(shown.shown, "no message box");
     QVERIFY(shown.hadOkButton);
+    QCOMPARE(shown.okText, QStringLiteral("D'acord")); // Qt's own words in Catalan too
     QCOMPARE(shown.icon, QMessageBox::Warning);
     QCOMPARE(shown.title, QStringLiteral("Descomposició factorial"));
     QCOMPARE(shown.text, message);

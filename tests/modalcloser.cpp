@@ -65,6 +65,7 @@ void ModalCloser::poll() {
     message.icon = box ? box->icon() : QMessageBox::NoIcon;
     QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr;
     message.hadOkButton = ok != nullptr;
+    message.okText = ok ? ok->text() : QString();
     m_closed << message;
     m_boxPainted = false;
     // As the pupil closes it: with its OK button where it has one.

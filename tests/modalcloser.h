@@ -14,6 +14,7 @@ class QWidget;
 struct ShownMessage {
     bool shown = false;
     bool hadOkButton = false;
+    QString okText; // what its OK button says
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -8,9 +8,8 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
-# Texts kept whole as the window was drawn: the captions of the decompose buttons and of
-# the speed item.
-CAPTIONS = {"descomposar", "rapid"}
+# Texts kept whole as the window was drawn: the caption of the decompose buttons.
+CAPTIONS = {"descomposar"}
 # Taken out wherever they stand: the school abbreviations of the greatest common divisor
 # and the least common multiple (whose button leaves out the last period), and the two
 # without periods, as the desktop entry's search keywords.
