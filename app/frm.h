@@ -9,6 +9,8 @@
 #include <array>
 
 class QAction;
+class QMenu;
+class RunIndicator;
 class TwipsForm;
 
 // The window: two numbers side by side, each with its ladder and factor row, and the
@@ -38,13 +40,17 @@ private:
     void mcdClicked();
     void mcmClicked();
     void comencarClicked();
-    void setSlow(bool slow);
+    void setPace(Pace pace);
+    Pace pace() const;
 
     TwipsForm* m_form;
     QAction* m_comencar = nullptr;
     QAction* m_lent = nullptr;
     QAction* m_rapid = nullptr;
+    QAction* m_pasapas = nullptr;
+    QMenu* m_velocitat = nullptr;
     StepPause m_pause;
     std::array<WorksheetBinding, 2> m_worksheets;
+    RunIndicator* m_indicator;
     bool m_running = false;
 };

@@ -164,7 +164,7 @@ void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
 
     QVERIFY(items[1]->menu());
     const QList<QAction*> speeds = items[1]->menu()->actions();
-    QCOMPARE(speeds.size(), 2);
+    QCOMPARE(speeds.size(), 3);
     QCOMPARE(speeds[0]->text(), QStringLiteral("lent"));
     QCOMPARE(speeds[0]->objectName(), QStringLiteral("mnulent"));
     QVERIFY(speeds[0]->isCheckable());
@@ -173,6 +173,10 @@ void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
     QCOMPARE(speeds[1]->objectName(), QStringLiteral("mnurapid"));
     QVERIFY(speeds[1]->isCheckable());
     QVERIFY(!speeds[1]->isChecked());
+    QCOMPARE(speeds[2]->text(), QStringLiteral("pas a pas"));
+    QCOMPARE(speeds[2]->objectName(), QStringLiteral("mnupasapas"));
+    QVERIFY(speeds[2]->isCheckable());
+    QVERIFY(!speeds[2]->isChecked());
 }
 
 void FrmTest::the_first_number_box_has_the_focus_when_the_window_opens() {
