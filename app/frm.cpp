@@ -1,5 +1,6 @@
 #include "app/frm.h"
 
+#include "app/exercisemenu.h"
 #include "app/inputblocker.h"
 #include "app/refusal.h"
 #include "app/rungate.h"
@@ -23,11 +24,13 @@ frm::frm(const Clock& clock, QWidget* parent)
     , m_pause(clock, [this] { return pace(); })
     , m_worksheets{WorksheetBinding(m_form->controls().numbers[0], m_pause),
                    WorksheetBinding(m_form->controls().numbers[1], m_pause)}
+    , m_results(*m_form->controls().lblmcd, *m_form->controls().lblmcm, m_worksheets)
     , m_indicator(new RunIndicator(*m_form, this)) {
     setObjectName(QStringLiteral("frm"));
     setWindowTitle(translated("Descomposició factorial"));
     setCentralWidget(m_form);
     createMenus();
+    m_exercici = new ExerciseMenu(*this, m_worksheets, m_results, [this] { comencarClicked(); });
     m_pause.setWaitObserver(
         [this](StepPause::Waiting waiting) { m_indicator->showWaiting(waiting); });
     for (WorksheetBinding& binding : m_worksheets)
@@ -115,6 +118,10 @@ Pace frm::pace() const {
                                     : Pace::Slow;
 }
 
+void frm::seedExercises(std::uint64_t seed) {
+    m_exercici->seed(seed);
+}
+
 void frm::decomposeClicked(WorksheetBinding& binding) {
     const QString typed = binding.controls.input->text();
     const InputCheck check = checkInput(typed.toStdString());
@@ -146,11 +153,13 @@ void frm::mcdClicked() {
     // "m.c.m" first, so that the focus leaving the disabled "m.c.d." lands on it.
     m_form->controls().cmdMCM->setEnabled(true);
     m_form->controls().cmdMCD->setEnabled(false);
+    m_results.divisorMarked();
 }
 
 void frm::mcmClicked() {
     markCommonMultiple(m_worksheets[0], m_worksheets[1]);
     m_form->controls().cmdMCM->setEnabled(false);
+    m_results.multipleMarked();
 }
 
 void frm::comencarClicked() {
@@ -160,6 +169,7 @@ void frm::comencarClicked() {
                m_worksheets[1]);
     m_form->controls().cmdMCD->setEnabled(true);
     m_form->controls().cmdMCM->setEnabled(true);
+    m_results.clear();
 }
 
 void frm::closeEvent(QCloseEvent* event) {

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "app/clock.h"
+#include "app/resultlines.h"
 #include "app/steppause.h"
 #include "app/worksheetbinding.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 
+class ExerciseMenu;
 class QAction;
 class QMenu;
 class RunIndicator;
@@ -25,6 +28,9 @@ public:
     bool isRunning() const { return m_running; }
 
     static const Clock& localClock();
+
+    // "nou exercici" draws the same pairs for the same seed.
+    void seedExercises(std::uint64_t seed);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +57,8 @@ private:
     QMenu* m_velocitat = nullptr;
     StepPause m_pause;
     std::array<WorksheetBinding, 2> m_worksheets;
+    ResultLines m_results;
     RunIndicator* m_indicator;
+    ExerciseMenu* m_exercici = nullptr;
     bool m_running = false;
 };

@@ -5,6 +5,7 @@
 #include "app/picturearea.h"
 #include "app/textbox.h"
 
+#include <QLabel>
 #include <QWidget>
 
 #include <algorithm>
@@ -108,6 +109,8 @@ void TwipsLayout::placeInTwips() {
         control.fontPixels = nominalFontPixels(control.row->role);
         if (control.row->role == Role::Quotients || control.row->role == Role::Divisors)
             growLadderColumn(control);
+        if (control.row->role == Role::McdLine || control.row->role == Role::McmLine)
+            fitLine(control);
     }
     const double rightLimit = factorRowRightLimit();
     for (const FactorRow& row : factorRows()) {
@@ -143,8 +146,9 @@ double TwipsLayout::factorRowRightLimit() const {
 }
 
 int TwipsLayout::nominalFontPixels(Role role) const {
-    const double design =
-        role == Role::Base || role == Role::Label ? largeFontPixels : defaultFontPixels;
+    const bool large =
+        role == Role::Base || role == Role::Label || role == Role::McdLine || role == Role::McmLine;
+    const double design = large ? largeFontPixels : defaultFontPixels;
     return std::max(1, static_cast<int>(std::lround(design * m_scale * designTwipsPerPixel)));
 }
 
@@ -217,6 +221,16 @@ void TwipsLayout::fitLabel(Placed& label) {
             return;
         }
     }
+}
+
+void TwipsLayout::fitLine(Placed& line) {
+    // A result line keeps its drawn box, as wide as the form allows; a long one shrinks its
+    // font instead.
+    const auto* label = static_cast<const QLabel*>(line.item->widget());
+    const double padding = labelPaddingPixels / m_scale;
+    while (line.fontPixels > 1 &&
+           textTwips(label->text(), line.fontPixels) + padding > line.twips.width())
+        --line.fontPixels;
 }
 
 QRect TwipsLayout::pixelRect(const QRectF& twips) const {

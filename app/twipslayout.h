@@ -15,9 +15,9 @@ class QWidgetItem;
 // Places the form's controls where the control table drew them, in twips, scaled to pixels
 // by the largest factor at which the whole form fits and centred in any room to spare.
 // Boxes and labels grow to show their whole text, and a ladder column grows leftwards for
-// a quotient that needs it. A control whose content changes asks for a new layout
-// (updateGeometry), and Qt gathers every such request of one turn of the event loop into
-// one pass.
+// a quotient that needs it; a result line shrinks its font instead. A control whose content
+// changes asks for a new layout (updateGeometry), and Qt gathers every such request of one
+// turn of the event loop into one pass.
 class TwipsLayout : public QLayout {
 public:
     explicit TwipsLayout(QWidget* form);
@@ -60,6 +60,7 @@ private:
     void growLadderColumn(Placed& column) const;
     void fitFactorRow(const FactorRow& row, double rightLimit);
     void fitLabel(Placed& label);
+    void fitLine(Placed& line);
     void applyPlaces();
 
     int nominalFontPixels(Role role) const;

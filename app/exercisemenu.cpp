@@ -1,0 +1,76 @@
+#include "app/exercisemenu.h"
+
+#include "app/resultlines.h"
+#include "app/textbox.h"
+#include "app/translated.h"
+
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include <random>
+
+namespace {
+
+std::uint64_t randomSeed() {
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) ^ device();
+}
+
+} // namespace
+
+ExerciseMenu::ExerciseMenu(QMainWindow& window, const std::array<WorksheetBinding, 2>& numbers,
+                           ResultLines& results, std::function<void()> startAgain)
+    : QObject(&window)
+    , m_window(window)
+    , m_numbers(numbers)
+    , m_results(results)
+    , m_startAgain(std::move(startAgain))
+    , m_menu(window.menuBar()->addMenu(translated("exercici")))
+    , m_generator(randomSeed()) {
+    m_menu->menuAction()->setObjectName(QStringLiteral("mnuexercici"));
+    connect(addItem(QT_TRANSLATE_NOOP("frm", "nou exercici"), "mnunouexercici",
+                    QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &ExerciseMenu::newExercise);
+    addLevels();
+    QAction* shown = addItem(QT_TRANSLATE_NOOP("frm", "mostrar els resultats"), "mnuresultats", {});
+    shown->setCheckable(true);
+    connect(shown, &QAction::toggled, this, [this](bool on) { m_results.setShown(on); });
+}
+
+QAction* ExerciseMenu::addItem(const char* caption, const char* name, const QKeySequence& keys) {
+    QAction* item = m_menu->addAction(translated(caption));
+    item->setObjectName(QString::fromUtf8(name));
+    item->setShortcut(keys);
+    return item;
+}
+
+void ExerciseMenu::addLevels() {
+    QMenu* levels = m_menu->addMenu(translated("nivell"));
+    levels->menuAction()->setObjectName(QStringLiteral("mnunivell"));
+    auto* group = new QActionGroup(levels);
+    const char* const captions[] = {QT_TRANSLATE_NOOP("frm", "fàcil"),
+                                    QT_TRANSLATE_NOOP("frm", "mitjà"),
+                                    QT_TRANSLATE_NOOP("frm", "difícil")};
+    const char* const names[] = {"mnufacil", "mnumitja", "mnudificil"};
+    for (std::size_t i = 0; i < m_levels.size(); ++i) {
+        m_levels[i] = group->addAction(translated(captions[i]));
+        m_levels[i]->setObjectName(QLatin1String(names[i]));
+        m_levels[i]->setCheckable(true);
+        levels->addAction(m_levels[i]);
+    }
+    m_levels[0]->setChecked(true);
+}
+
+Level ExerciseMenu::level() const {
+    return m_levels[1]->isChecked()   ? Level::Medium
+           : m_levels[2]->isChecked() ? Level::Hard
+                                      : Level::Easy;
+}
+
+void ExerciseMenu::newExercise() {
+    m_startAgain();
+    const ExercisePair pair = m_generator.next(level());
+    m_numbers[0].controls.input->setText(QString::number(pair.first));
+    m_numbers[1].controls.input->setText(QString::number(pair.second));
+}
