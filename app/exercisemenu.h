@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/boardimage.h"
 #include "app/worksheetbinding.h"
 #include "worksheet/exercisegenerator.h"
 
@@ -15,13 +16,13 @@ class QMainWindow;
 class QMenu;
 class ResultLines;
 
-// The "exercici" menu of the teacher's kit: a new pair of numbers suited to a level and the
-// results written out.
+// The "exercici" menu of the teacher's kit: a new pair of numbers suited to a level, the
+// results written out, and the board copied, saved or printed.
 class ExerciseMenu : public QObject {
     Q_OBJECT
 public:
     // `startAgain` does what "començar" does.
-    ExerciseMenu(QMainWindow& window, const std::array<WorksheetBinding, 2>& numbers,
+    ExerciseMenu(QMainWindow& window, QWidget& form, const std::array<WorksheetBinding, 2>& numbers,
                  ResultLines& results, std::function<void()> startAgain);
 
     // The same seed draws the same exercises.
@@ -35,6 +36,11 @@ private:
     void addLevels();
     Level level() const;
     void newExercise();
+    void copyImage();
+    void saveImage();
+    void printBoard();
+    // descomposicio-250-300, from the numbers decomposed or typed.
+    QString proposedName() const;
 
     QMainWindow& m_window;
     const std::array<WorksheetBinding, 2>& m_numbers;
@@ -43,4 +49,5 @@ private:
     QMenu* m_menu;
     std::array<QAction*, 3> m_levels{};
     ExerciseGenerator m_generator;
+    BoardImage m_board;
 };

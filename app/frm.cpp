@@ -30,7 +30,8 @@ frm::frm(const Clock& clock, QWidget* parent)
     setWindowTitle(translated("Descomposició factorial"));
     setCentralWidget(m_form);
     createMenus();
-    m_exercici = new ExerciseMenu(*this, m_worksheets, m_results, [this] { comencarClicked(); });
+    m_exercici =
+        new ExerciseMenu(*this, *m_form, m_worksheets, m_results, [this] { comencarClicked(); });
     m_pause.setWaitObserver(
         [this](StepPause::Waiting waiting) { m_indicator->showWaiting(waiting); });
     for (WorksheetBinding& binding : m_worksheets)

@@ -3,7 +3,9 @@
 #include "worksheet/exercisegenerator.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetricsF>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The teacher's "exercici" menu on the real window, in "rapid" mode.
@@ -16,6 +18,8 @@ private slots:
     void nou_exercici_starts_again_with_a_pair_of_the_level();
     void the_results_are_written_out_while_shown_data();
     void the_results_are_written_out_while_shown();
+    void the_board_is_copied_and_saved_at_twice_the_design_size_data();
+    void the_board_is_copied_and_saved_at_twice_the_design_size();
 
 private:
     void choose(const char* item) const {
@@ -36,9 +40,11 @@ void KitWindowTest::the_exercici_menu_offers_its_items() {
                 shown.last() += ' ' + item->shortcut().toString();
         }
     }
-    QCOMPARE(shown.join(" | "), "mnunouexercici nou exercici Ctrl+N | mnunivell nivell | "
-                                "mnuresultats mostrar els resultats [ ] | mnufacil fàcil [x] | "
-                                "mnumitja mitjà [ ] | mnudificil difícil [ ]");
+    QCOMPARE(shown.join(" | "),
+             "mnunouexercici nou exercici Ctrl+N | mnunivell nivell | mnuresultats mostrar els "
+             "resultats [ ] | - | mnucopiar copiar la imatge | mnudesar desar la imatge… Ctrl+S | "
+             "mnuimprimir imprimir… Ctrl+P | mnufacil fàcil [x] | mnumitja mitjà [ ] | "
+             "mnudificil difícil [ ]");
 }
 
 void KitWindowTest::nou_exercici_starts_again_with_a_pair_of_the_level_data() {
@@ -121,6 +127,75 @@ void KitWindowTest::the_results_are_written_out_while_shown() {
     QCOMPARE(line("lblmcm"), mcm);
     m_driver->comencar();
     QCOMPARE(line("lblmcd") + line("lblmcm"), QString());
+}
+
+void KitWindowTest::the_board_is_copied_and_saved_at_twice_the_design_size_data() {
+    QTest::addColumn<QString>("file");  // none: to the clipboard
+    QTest::addColumn<double>("factor"); // the window's size against its design size
+    QTest::newRow("copied at 250 %") << "" << 2.5;
+    QTest::newRow("saved as PNG at 150 %") << "board.png" << 1.5;
+    QTest::newRow("saved as PDF at 170 %") << "board.pdf" << 1.7;
+    QTest::newRow("into a folder that does not exist") << "none/board.png" << 1.0;
+}
+
+void KitWindowTest::the_board_is_copied_and_saved_at_twice_the_design_size() {
+    // State: 250 and 300 decomposed and marked by m.c.d.; the board copied at the design
+    // size. Action: at another size, "copiar la imatge", or "desar la imatge…" and the
+    // file's name. Expected: the very image copied at the design size, twice as large as
+    // the form was drawn, its red marks showing; or a PDF whose text stays text; or a
+    // message that says why not; the window as it was.
+    QFETCH(QString, file);
+    QFETCH(double, factor);
+    m_driver->decompose(0, "250");
+    m_driver->decompose(1, "300");
+    m_driver->click(m_driver->control<QPushButton>("cmdMCD"));
+    const auto copied = [this] {
+        choose("mnucopiar");
+        return QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage atDesignSize = copied();
+    QCOMPARE(atDesignSize.size(), QSize(1286, 910));
+    int red = 0;
+    for (int y = 0; y < atDesignSize.height(); ++y)
+        for (int x = 0; x < atDesignSize.width(); ++x)
+            red += atDesignSize.pixel(x, y) == qRgb(255, 0, 0);
+    QVERIFY2(red > 20, qPrintable(QString::number(red)));
+    QWidget* form = m_driver->control("form");
+    window().resize(window().size() + form->size() * (factor - 1));
+    QTest::qWait(20);
+    const QStringList before = windowState(window());
+    const QSize size = form->size();
+    QWidget* focus = QApplication::focusWidget();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(file);
+    ModalCloser closer;
+    closer.setFileToChoose(path);
+    closer.arm();
+    QImage image;
+    if (file.isEmpty())
+        image = copied();
+    else
+        choose("mnudesar");
+    const QStringList shown = closer.disarm();
+
+    QCOMPARE(windowState(window()), before);
+    QCOMPARE(form->size(), size);
+    QCOMPARE(QApplication::focusWidget(), focus);
+    if (file.startsWith("none")) {
+        QCOMPARE(shown, QStringList({"Desar la imatge", "No s'ha pogut desar la imatge a «" + path +
+                                                            "»: la carpeta no existeix."}));
+        return;
+    }
+    QCOMPARE(shown.size(), file.isEmpty() ? 0 : 1);
+    QFile written(path);
+    if (file.endsWith(".pdf")) {
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray pdf = written.readAll();
+        QVERIFY(pdf.startsWith("%PDF") && pdf.contains("/FontName"));
+        return;
+    }
+    QVERIFY(file.isEmpty() ? image == atDesignSize
+                           : QImage(path).convertToFormat(QImage::Format_RGB32) == atDesignSize);
 }
 
 WINDOW_TEST_MAIN(KitWindowTest)
