@@ -137,8 +137,8 @@ void ExpectedWindow::comencar() {
     m_lines = {};
 }
 
-void ExpectedWindow::newExercise(qint64 first, qint64 second) {
+void ExpectedWindow::newExercise(const ExercisePair& pair) {
     comencar();
-    m_numbers[0].input = QString::number(first);
-    m_numbers[1].input = QString::number(second);
+    m_numbers[0].input = QString::number(pair.first);
+    m_numbers[1].input = QString::number(pair.second);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "worksheet/colour.h"
+#include "worksheet/exercisegenerator.h"
 #include "worksheet/worksheet.h"
 
 #include <QString>
@@ -60,7 +61,7 @@ public:
     void clickMcd();
     void clickMcm();
     void comencar();
-    void newExercise(qint64 first, qint64 second);
+    void newExercise(const ExercisePair& pair);
     void setSpeed(const QString& item) { m_speed = item; }
     void toggleResults() { m_resultsShown = !m_resultsShown; }
 

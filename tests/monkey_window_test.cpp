@@ -1,87 +1,13 @@
+#include "monkey_window_test.h"
+
 #include "app/appearance.h"
-#include "expectedwindow.h"
-#include "modalcloser.h"
 #include "randomtext.h"
 #include "windowcheck.h"
-#include "windowdriver.h"
-#include "worksheet/exercisegenerator.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTest>
-
-#include <deque>
-#include <memory>
-#include <optional>
-
-// Thousands of random actions on the real window, each followed by a check of everything
-// it shows against what the test expects from the actions it took. The seed is printed;
-// MONKEY_SEED runs another, MONKEY_ACTIONS sets how many actions.
-class MonkeyWindowTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
-
-    void the_expected_window_reads_text_as_pupils_are_told_data();
-    void the_expected_window_reads_text_as_pupils_are_told();
-    void random_actions_keep_the_window_consistent();
-
-private:
-    enum class Action {
-        Type,
-        Append,
-        Paste,
-        ClickInput,
-        Decompose,
-        Mcd,
-        Mcm,
-        Comencar,
-        Lent,
-        Rapid,
-        PasAPas,
-        NouExercici,
-        Nivell,
-        Resultats,
-        Copiar,
-    };
-
-    Action pickAction();
-    // Takes the action on the window and on the expected window alike; false if the
-    // window did what it should not.
-    bool take(Action action);
-    bool clickDecompose(int number);
-    bool takeFromExercici(Action action);
-    void typeInto(int number, const QString& text, bool emptyFirst);
-
-    void countMarks();
-    void log(const QString& action);
-    QString recentActions() const;
-
-    std::unique_ptr<frm> m_window;
-    std::unique_ptr<WindowDriver> m_driver;
-    ExpectedWindow m_expected;
-    ModalCloser m_closer;
-    QRandomGenerator m_random;
-    std::optional<ExerciseGenerator> m_exercises;
-    Level m_level = Level::Easy;
-    struct Seen {
-        int decomposed = 0;
-        int refused = 0;
-        int ignored = 0;
-        int red = 0;
-        int blue = 0;
-        int lines = 0;
-    } m_seen;
-    std::deque<QString> m_log;
-    QString m_fault;
-    int m_lastTyped = 0;
-};
 
 namespace {
 
@@ -286,19 +212,8 @@ bool MonkeyWindowTest::take(Action action) {
         m_driver->comencar();
         m_expected.comencar();
         break;
-    case Action::Lent:
-    case Action::Rapid:
-    case Action::PasAPas: {
-        const QString item = action == Action::Lent    ? QStringLiteral("mnulent")
-                             : action == Action::Rapid ? QStringLiteral("mnurapid")
-                                                       : QStringLiteral("mnupasapas");
-        log(item);
-        m_driver->chooseMenu(item, QStringLiteral("mnuvelocitat"));
-        m_expected.setSpeed(item);
-        return true;
-    }
     default:
-        return takeFromExercici(action);
+        return chooseItem(action);
     }
     // These never open a box: one that opens is a fault, closed so that the test goes on.
     const QStringList boxes = m_closer.disarm();
@@ -307,34 +222,29 @@ bool MonkeyWindowTest::take(Action action) {
     return boxes.isEmpty();
 }
 
-bool MonkeyWindowTest::takeFromExercici(Action action) {
-    const QString exercici = QStringLiteral("mnuexercici");
-    switch (action) {
-    case Action::NouExercici: {
-        log(QStringLiteral("nou exercici"));
-        m_driver->chooseMenu(QStringLiteral("mnunouexercici"), exercici);
-        const ExercisePair pair = m_exercises->next(m_level);
-        m_expected.newExercise(pair.first, pair.second);
-        return true;
-    }
-    case Action::Nivell: {
+bool MonkeyWindowTest::chooseItem(Action action) {
+    // In the order of the actions, from Lent on.
+    static const char* const items[] = {"mnulent",   "mnurapid",     "mnupasapas", "mnunouexercici",
+                                        "mnunivell", "mnuresultats", "mnucopiar"};
+    static const char* const levels[] = {"mnufacil", "mnumitja", "mnudificil"};
+    const bool speed = action <= Action::PasAPas;
+    const QString item = QLatin1String(items[int(action) - int(Action::Lent)]);
+    const QString menu = speed ? QStringLiteral("mnuvelocitat") : QStringLiteral("mnuexercici");
+    if (action == Action::Nivell) {
         m_level = Level(m_random.bounded(3));
-        const char* const items[] = {"mnufacil", "mnumitja", "mnudificil"};
-        log(QLatin1String(items[int(m_level)]));
-        m_driver->chooseNested(QLatin1String(items[int(m_level)]), QStringLiteral("mnunivell"),
-                               exercici);
+        log(QLatin1String(levels[int(m_level)]));
+        m_driver->chooseNested(QLatin1String(levels[int(m_level)]), item, menu);
         return true;
     }
-    case Action::Copiar:
-        log(QStringLiteral("copiar la imatge"));
-        m_driver->chooseMenu(QStringLiteral("mnucopiar"), exercici);
-        return true;
-    default:
-        log(QStringLiteral("mostrar els resultats"));
-        m_driver->chooseMenu(QStringLiteral("mnuresultats"), exercici);
+    log(item);
+    m_driver->chooseMenu(item, menu);
+    if (speed)
+        m_expected.setSpeed(item);
+    else if (action == Action::Resultats)
         m_expected.toggleResults();
-        return true;
-    }
+    else if (action == Action::NouExercici)
+        m_expected.newExercise(m_exercises->next(m_level));
+    return true;
 }
 
 void MonkeyWindowTest::the_expected_window_reads_text_as_pupils_are_told_data() {
@@ -426,5 +336,3 @@ int main(int argc, char* argv[]) {
     MonkeyWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
-
-#include "monkey_window_test.moc"
