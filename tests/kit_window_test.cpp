@@ -90,6 +90,10 @@ void KitWindowTest::the_results_are_written_out_while_shown_data() {
     QTest::newRow("510510 and 2097152") << QStringList{
         "510510", "2097152", "m.c.d.(510.510, 2.097.152) = 2",
         "m.c.m.(510.510, 2.097.152) = 2²¹ · 3 · 5 · 7 · 11 · 13 · 17 = 535.308.533.760"};
+    QTest::newRow("a line longer than the form") << QStringList{
+        "2147483646", "983452470", "m.c.d.(2.147.483.646, 983.452.470) = 2 · 3 · 7 · 11 = 462",
+        "m.c.m.(2.147.483.646, 983.452.470) = 2 · 3² · 5 · 7 · 11 · 13 · 31 · 151 · 331 · "
+        "32.749 = 4.571.316.224.985.510"};
     QTest::newRow("typed values, not texts") << QStringList{
         "+2.500", "&h1e", "m.c.d.(2500, 30) = 2 · 5 = 10", "m.c.m.(2500, 30) = 2² · 3 · 5⁴ = 7500"};
 }
