@@ -17,3 +17,6 @@ public:
     QString shownText() const override { return text(); }
     QRect characterRect(int offset) const override;
 };
+
+// Where the character at that offset of a one-line label's text stands, in its pixels.
+QRect labelCharacterRect(const QLabel& label, int offset);

@@ -12,7 +12,7 @@ constexpr Colour none = noColour;
 } // namespace
 
 // clang-format off
-const std::array<ControlRow, 42> controlTable = {{
+const std::array<ControlRow, 44> controlTable = {{
     // name        role         number k left  top   width height  text                         tab back      enabled accessible name
     {"txt1",       R::Input,      0, 0, {600,  480, 1095,  285}, "250",                          0, none,     true, QT_TRANSLATE_NOOP("frm", "Primer nombre")},
     {"cmd",        R::Decompose,  0, 0, {600,  960, 1095,  375}, QT_TRANSLATE_NOOP("frm", "descomposar"), 1, none, true, QT_TRANSLATE_NOOP("frm", "Descompon el primer nombre")},
@@ -56,5 +56,7 @@ const std::array<ControlRow, 42> controlTable = {{
     {"txt5_4",     R::Exponent,   1, 4, {5520, 5265, 180,  195}, "", 28, none, true, QT_TRANSLATE_NOOP("frm", "Exponent 5 del segon nombre")},
     {"txt5_5",     R::Exponent,   1, 5, {5910, 5280, 180,  195}, "", 26, none, true, QT_TRANSLATE_NOOP("frm", "Exponent 6 del segon nombre")},
     {"txt5_6",     R::Exponent,   1, 6, {6360, 5265, 180,  195}, "", 24, none, true, QT_TRANSLATE_NOOP("frm", "Exponent 7 del segon nombre")},
+    {"lblmcd",     R::McdLine,   -1, 0, {600, 5820, 8445,  375}, "",                            -1, none,     true, QT_TRANSLATE_NOOP("frm", "Resultat del m.c.d.")},
+    {"lblmcm",     R::McmLine,   -1, 0, {600, 6240, 8445,  375}, "",                            -1, none,     true, QT_TRANSLATE_NOOP("frm", "Resultat del m.c.m.")},
 }};
 // clang-format on

@@ -23,6 +23,8 @@ enum class Role {
     Exponent,  // the raised exponent beside it, a smaller text box
     Mcd,       // the "m.c.d." button
     Mcm,       // the "m.c.m" button
+    McdLine,   // "m.c.d.(250, 300) = 2 · 5² = 50", written out under the factor rows
+    McmLine,   // the same for the m.c.m, under it
 };
 
 struct TwipsRect {
@@ -47,4 +49,4 @@ struct ControlRow {
     const char* accessibleName;
 };
 
-extern const std::array<ControlRow, 42> controlTable;
+extern const std::array<ControlRow, 44> controlTable;

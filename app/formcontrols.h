@@ -7,6 +7,7 @@
 class CaptionLabel;
 class LineShape;
 class PictureArea;
+class ResultLine;
 class QPushButton;
 class TextBox;
 
@@ -22,9 +23,12 @@ struct NumberControls {
     CaptionLabel* label = nullptr;
 };
 
-// Every control of the form: the two numbers' own, then the comparison buttons.
+// Every control of the form: the two numbers' own, then the comparison buttons and the
+// lines that write their results out.
 struct FormControls {
     std::array<NumberControls, 2> numbers;
     QPushButton* cmdMCD = nullptr;
     QPushButton* cmdMCM = nullptr;
+    ResultLine* lblmcd = nullptr;
+    ResultLine* lblmcm = nullptr;
 };

@@ -1,8 +1,11 @@
 #include "app/frm.h"
 
 #include "app/boardzoom.h"
+#include "app/exercisemenu.h"
 #include "app/inputblocker.h"
 #include "app/refusal.h"
+#include "app/rungate.h"
+#include "app/runindicator.h"
 #include "app/textbox.h"
 #include "app/translated.h"
 #include "app/twipsform.h"
@@ -20,13 +23,19 @@ frm::frm(const Clock& clock, QWidget* parent)
     : QMainWindow(parent)
     , m_form(new TwipsForm(this))
     , m_zoom(new BoardZoom(*m_form, *this))
-    , m_pause(clock, [this] { return m_lent->isChecked(); })
+    , m_pause(clock, [this] { return pace(); })
     , m_worksheets{WorksheetBinding(m_form->controls().numbers[0], m_pause),
-                   WorksheetBinding(m_form->controls().numbers[1], m_pause)} {
+                   WorksheetBinding(m_form->controls().numbers[1], m_pause)}
+    , m_results(*m_form->controls().lblmcd, *m_form->controls().lblmcm, m_worksheets)
+    , m_indicator(new RunIndicator(*m_form, this)) {
     setObjectName(QStringLiteral("frm"));
     setWindowTitle(translated("Descomposició factorial"));
     setCentralWidget(m_form);
     createMenus();
+    m_exercici =
+        new ExerciseMenu(*this, *m_form, m_worksheets, m_results, [this] { comencarClicked(); });
+    m_pause.setWaitObserver(
+        [this](StepPause::Waiting waiting) { m_indicator->showWaiting(waiting); });
     for (WorksheetBinding& binding : m_worksheets)
         connectWorksheet(binding);
     connectComparisons();
@@ -54,14 +63,18 @@ void frm::createMenus() {
     m_lent->setObjectName(QStringLiteral("mnulent"));
     m_rapid = velocitat->addAction(translated("ràpid"));
     m_rapid->setObjectName(QStringLiteral("mnurapid"));
-    for (QAction* speed : {m_lent, m_rapid})
+    m_pasapas = velocitat->addAction(translated("pas a pas"));
+    m_pasapas->setObjectName(QStringLiteral("mnupasapas"));
+    for (QAction* speed : {m_lent, m_rapid, m_pasapas})
         speed->setCheckable(true);
     m_lent->setChecked(true);
 
-    // The items set both marks themselves, so a click on the item already checked keeps it
-    // checked instead of leaving neither.
-    connect(m_lent, &QAction::triggered, this, [this] { setSlow(true); });
-    connect(m_rapid, &QAction::triggered, this, [this] { setSlow(false); });
+    // The items set every mark themselves, so a click on the item already checked keeps it
+    // checked instead of leaving none.
+    connect(m_lent, &QAction::triggered, this, [this] { setPace(Pace::Slow); });
+    connect(m_rapid, &QAction::triggered, this, [this] { setPace(Pace::Rapid); });
+    connect(m_pasapas, &QAction::triggered, this, [this] { setPace(Pace::StepByStep); });
+    m_velocitat = velocitat;
 }
 
 void frm::connectWorksheet(WorksheetBinding& binding) {
@@ -96,9 +109,22 @@ void frm::connectComparisons() {
     connect(m_comencar, &QAction::triggered, this, &frm::comencarClicked);
 }
 
-void frm::setSlow(bool slow) {
-    m_lent->setChecked(slow);
-    m_rapid->setChecked(!slow);
+void frm::setPace(Pace pace) {
+    m_lent->setChecked(pace == Pace::Slow);
+    m_rapid->setChecked(pace == Pace::Rapid);
+    m_pasapas->setChecked(pace == Pace::StepByStep);
+    // Chosen during a run, it holds from the pause under way.
+    m_pause.paceChanged();
+}
+
+Pace frm::pace() const {
+    return m_rapid->isChecked()     ? Pace::Rapid
+           : m_pasapas->isChecked() ? Pace::StepByStep
+                                    : Pace::Slow;
+}
+
+void frm::seedExercises(std::uint64_t seed) {
+    m_exercici->seed(seed);
 }
 
 void frm::decomposeClicked(WorksheetBinding& binding) {
@@ -110,10 +136,14 @@ void frm::decomposeClicked(WorksheetBinding& binding) {
     }
     m_running = true;
     m_pause.start();
+    m_indicator->begin(binding.controls);
     RunOutcome outcome;
     {
-        const InputBlocker blocker;
+        const RunGate gate(*this, *menuBar(), *m_velocitat, m_pause);
+        const InputBlocker blocker(
+            [&gate](QObject* receiver, QEvent* event) { return gate.lets(receiver, event); });
         outcome = descomposar(binding.worksheet, binding, check, typed.toStdString());
+        m_indicator->end();
     }
     m_running = false;
     if (outcome == RunOutcome::Completed)
@@ -128,11 +158,13 @@ void frm::mcdClicked() {
     // "m.c.m" first, so that the focus leaving the disabled "m.c.d." lands on it.
     m_form->controls().cmdMCM->setEnabled(true);
     m_form->controls().cmdMCD->setEnabled(false);
+    m_results.divisorMarked();
 }
 
 void frm::mcmClicked() {
     markCommonMultiple(m_worksheets[0], m_worksheets[1]);
     m_form->controls().cmdMCM->setEnabled(false);
+    m_results.multipleMarked();
 }
 
 void frm::comencarClicked() {
@@ -142,6 +174,7 @@ void frm::comencarClicked() {
                m_worksheets[1]);
     m_form->controls().cmdMCD->setEnabled(true);
     m_form->controls().cmdMCM->setEnabled(true);
+    m_results.clear();
 }
 
 void frm::closeEvent(QCloseEvent* event) {

@@ -1,15 +1,20 @@
 #pragma once
 
 #include "app/clock.h"
+#include "app/resultlines.h"
 #include "app/steppause.h"
 #include "app/worksheetbinding.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 
 class BoardZoom;
+class ExerciseMenu;
 class QAction;
+class QMenu;
+class RunIndicator;
 class TwipsForm;
 
 // The window: two numbers side by side, each with its ladder and factor row, and the
@@ -25,6 +30,9 @@ public:
 
     static const Clock& localClock();
 
+    // "nou exercici" draws the same pairs for the same seed.
+    void seedExercises(std::uint64_t seed);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -39,14 +47,20 @@ private:
     void mcdClicked();
     void mcmClicked();
     void comencarClicked();
-    void setSlow(bool slow);
+    void setPace(Pace pace);
+    Pace pace() const;
 
     TwipsForm* m_form;
     BoardZoom* m_zoom;
     QAction* m_comencar = nullptr;
     QAction* m_lent = nullptr;
     QAction* m_rapid = nullptr;
+    QAction* m_pasapas = nullptr;
+    QMenu* m_velocitat = nullptr;
     StepPause m_pause;
     std::array<WorksheetBinding, 2> m_worksheets;
+    ResultLines m_results;
+    RunIndicator* m_indicator;
+    ExerciseMenu* m_exercici = nullptr;
     bool m_running = false;
 };

@@ -10,6 +10,7 @@ bool isUserInput(QEvent::Type type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::Shortcut:
@@ -30,7 +31,8 @@ bool isUserInput(QEvent::Type type) {
 
 } // namespace
 
-InputBlocker::InputBlocker() {
+InputBlocker::InputBlocker(std::function<bool(QObject*, QEvent*)> lets)
+    : m_lets(std::move(lets)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -42,7 +44,7 @@ InputBlocker::~InputBlocker() {
 }
 
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
-    if (isUserInput(event->type()))
+    if (isUserInput(event->type()) && !m_lets(watched, event))
         return true;
     return QObject::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "app/colours.h"
 #include "app/lineshape.h"
 #include "app/picturearea.h"
+#include "app/resultline.h"
 #include "app/textbox.h"
 #include "app/translated.h"
 #include "app/twipslayout.h"
@@ -79,6 +80,15 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     }
     case Role::Bar:
         return new LineShape(parent);
+    case Role::McdLine:
+    case Role::McmLine: {
+        auto* line = new ResultLine(parent);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        const Colour mark =
+            row.role == Role::McdLine ? colours::divisorMark : colours::multipleMark;
+        setColour(line, QPalette::WindowText, toQColor(mark));
+        return line;
+    }
     }
     return nullptr;
 }
@@ -111,13 +121,18 @@ QWidget* TwipsForm::createControl(const ControlRow& row) {
     widget->setAccessibleName(translated(row.accessibleName));
     widget->setEnabled(row.enabled);
     if (row.tabIndex < 0 || row.role == Role::Quotients || row.role == Role::Divisors ||
-        row.role == Role::Label)
+        row.role == Role::Label || row.role == Role::McdLine || row.role == Role::McmLine)
         widget->setFocusPolicy(Qt::NoFocus);
     keep(widget, row);
     return widget;
 }
 
 void TwipsForm::keep(QWidget* control, const ControlRow& row) {
+    if (row.role == Role::McdLine || row.role == Role::McmLine) {
+        (row.role == Role::McdLine ? m_controls.lblmcd : m_controls.lblmcm) =
+            static_cast<ResultLine*>(control);
+        return;
+    }
     if (row.number < 0) {
         (row.role == Role::Mcd ? m_controls.cmdMCD : m_controls.cmdMCM) =
             static_cast<QPushButton*>(control);
@@ -151,6 +166,8 @@ void TwipsForm::keep(QWidget* control, const ControlRow& row) {
         break;
     case Role::Mcd:
     case Role::Mcm:
+    case Role::McdLine:
+    case Role::McmLine:
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include "app/picturearea.h"
 #include "app/textbox.h"
 
+#include <QLabel>
 #include <QWidget>
 
 #include <algorithm>
@@ -130,6 +131,8 @@ void TwipsLayout::placeInTwips() {
         control.fontPixels = nominalFontPixels(control.row->role);
         control.zoom = 1;
         control.growth = 0;
+        if (control.row->role == Role::McdLine || control.row->role == Role::McmLine)
+            fitLine(control);
     }
     for (const Ladder& ladder : ladders())
         if (ladder.quotients && ladder.divisors)
@@ -211,22 +214,32 @@ double TwipsLayout::roomBeside(const Placed& control, bool leftwards) const {
     return std::max(0.0, room);
 }
 
+bool TwipsLayout::standsInTheWay(const Placed& other, const QRectF& extent) const {
+    // What another row shows, and an empty line such as a result not written, make no room
+    // for a row to keep.
+    if (!other.row || isInRow(*other.row) || other.item->widget()->isHidden())
+        return false;
+    if (const auto* line = qobject_cast<const QLabel*>(other.item->widget());
+        line && line->text().isEmpty())
+        return false;
+    return other.twips.right() > extent.left() && other.twips.left() < extent.right();
+}
+
 double TwipsLayout::roomAbove(const QRectF& extent) const {
     double limit = 0;
     for (const Placed& other : m_controls)
-        if (other.row && !isInRow(*other.row) && other.twips.bottom() <= extent.top() &&
-            other.twips.right() > extent.left() && other.twips.left() < extent.right())
+        if (standsInTheWay(other, extent) && other.twips.bottom() <= extent.top())
             limit = std::max(limit, other.twips.bottom() + clearanceTwips);
-    return limit;
+    // A row as drawn always has its room.
+    return std::min(limit, extent.top());
 }
 
 double TwipsLayout::roomBelow(const QRectF& extent) const {
     double limit = formHeightTwips - clearanceTwips;
     for (const Placed& other : m_controls)
-        if (other.row && !isInRow(*other.row) && other.twips.top() >= extent.bottom() &&
-            other.twips.right() > extent.left() && other.twips.left() < extent.right())
+        if (standsInTheWay(other, extent) && other.twips.top() >= extent.bottom())
             limit = std::min(limit, other.twips.top() - clearanceTwips);
-    return limit;
+    return std::max(limit, extent.bottom());
 }
 
 void TwipsLayout::placeLadder(const Ladder& ladder) {
@@ -269,8 +282,9 @@ QString TwipsLayout::textOf(const Placed& box) {
 }
 
 int TwipsLayout::nominalFontPixels(Role role) const {
-    const double design =
-        role == Role::Base || role == Role::Label ? largeFontPixels : defaultFontPixels;
+    const bool large =
+        role == Role::Base || role == Role::Label || role == Role::McdLine || role == Role::McmLine;
+    const double design = large ? largeFontPixels : defaultFontPixels;
     return std::max(1, static_cast<int>(std::lround(design * m_scale * designTwipsPerPixel)));
 }
 
@@ -371,6 +385,16 @@ void TwipsLayout::fitLabel(Placed& label) {
             return;
         }
     }
+}
+
+void TwipsLayout::fitLine(Placed& line) {
+    // A result line keeps its drawn box, as wide as the form allows; a long one shrinks its
+    // font instead.
+    const auto* label = static_cast<const QLabel*>(line.item->widget());
+    const double padding = labelPaddingPixels / m_scale;
+    while (line.fontPixels > 1 &&
+           textTwips(label->text(), line.fontPixels) + padding > line.twips.width())
+        --line.fontPixels;
 }
 
 QRect TwipsLayout::pixelRect(const QRectF& twips) const {

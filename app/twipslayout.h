@@ -17,10 +17,10 @@ class QWidgetItem;
 // Places the form's controls where the control table drew them, in twips, scaled to pixels
 // by the largest factor at which the whole form fits and centred in any room to spare.
 // Boxes and labels grow to show their whole text, and a ladder column grows sideways for
-// a number that needs it. A zoom makes the board's numbers (the ladders, the factor rows
-// and their labels) larger, each as far as it fits. A control whose content changes asks
-// for a new layout (updateGeometry), and Qt gathers every such request of one turn of the
-// event loop into one pass.
+// a number that needs it; a result line shrinks its font instead. A zoom makes the board's
+// numbers (the ladders, the factor rows and their labels) larger, each as far as it fits.
+// A control whose content changes asks for a new layout (updateGeometry), and Qt gathers
+// every such request of one turn of the event loop into one pass.
 class TwipsLayout : public QLayout {
 public:
     explicit TwipsLayout(QWidget* form);
@@ -79,6 +79,8 @@ private:
     std::array<Ladder, 2> ladders();
     double factorRowRightLimit() const;
     double roomBeside(const Placed& control, bool leftwards) const;
+    // Whether the control keeps a factor row of that extent from growing past it.
+    bool standsInTheWay(const Placed& other, const QRectF& extent) const;
     // How far up or down a factor row of that extent may grow, in twips from the top.
     double roomAbove(const QRectF& extent) const;
     double roomBelow(const QRectF& extent) const;
@@ -89,6 +91,7 @@ private:
                         int startPixels) const;
     void applyRowFit(const FactorRow& row, const RowFit& fit);
     void fitLabel(Placed& label);
+    void fitLine(Placed& line);
     void applyPlaces();
 
     static QString textOf(const Placed& box);

@@ -35,7 +35,8 @@ expect_field Section education
 [ -n "$(field Description)" ] || fail "the description has no summary line"
 [ "$(grep -c '^ ' "$work/control")" -ge 2 ] || fail "the description has no long text"
 # The libraries come from dpkg-shlibdeps reading the binary; the SVG plugin from the list.
-for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
+for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
+    qt6-translations-l10n; do
     field Depends | tr ',' '\n' | grep -q "^ *$needed\b" || fail "Depends lacks $needed"
 done
 

@@ -4,6 +4,7 @@
 #include "app/frm.h"
 #include "app/picturearea.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
@@ -14,7 +15,8 @@
 // window is closed while the ladder is being drawn. The program must then end by itself,
 // as when a pupil closes the window mid-run, with the status the event loop returns.
 // What it saw is printed for closemidrun.cmake to check. With --local-clock the pauses
-// follow the computer's clock instead of a fast fake one.
+// follow the computer's clock instead of a fast fake one; with --step-by-step the run is in
+// "pas a pas" and the window is closed while it waits for the teacher.
 int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -25,15 +27,21 @@ int main(int argc, char* argv[]) {
     frm window(onLocalClock ? frm::localClock() : fastClock);
     auto* cmd = window.findChild<QPushButton*>(QStringLiteral("cmd"));
     const auto* divisors = window.findChild<PictureArea*>(QStringLiteral("pic2"));
-    if (!cmd || !divisors)
+    const auto* quotients = window.findChild<PictureArea*>(QStringLiteral("pic1"));
+    auto* stepByStep = window.findChild<QAction*>(QStringLiteral("mnupasapas"));
+    if (!cmd || !divisors || !quotients || !stepByStep)
         return 2;
+    // Nobody presses a key: the first wait lasts until the close.
+    const bool waitForTeacher = application.arguments().contains(QStringLiteral("--step-by-step"));
+    if (waitForTeacher)
+        stepByStep->trigger();
     window.show();
 
     QTimer::singleShot(0, cmd, &QPushButton::click);
     QTimer closer;
     closer.setInterval(1);
     QObject::connect(&closer, &QTimer::timeout, &window, [&] {
-        if (!window.isRunning() || divisors->lines().isEmpty())
+        if (!window.isRunning() || (waitForTeacher ? quotients : divisors)->lines().isEmpty())
             return;
         closer.stop();
         std::printf("closing the window during the run, with %d divisor lines drawn\n",

@@ -3,12 +3,29 @@
 #include "tests/oracle/expectedverdict.h"
 #include "tests/oracle/primereference.h"
 
+#include <numeric>
+
 namespace {
 
 // The colours as the window reports them: the system's window text, red, dark blue.
 constexpr Colour normal = 0x80000008;
 constexpr Colour red = 0x0000FF;
 constexpr Colour darkBlue = 0xC00000;
+
+// A number as the window writes it: a period between thousands from five digits up.
+QString written(qint64 number) {
+    QString digits = QString::number(number);
+    for (int i = int(digits.size()) - 3; digits.size() > 4 && i > 0; i -= 3)
+        digits.insert(i, u'.');
+    return digits;
+}
+
+// How a result line starts and ends: "m.c.d.(250, 300) = " and "= 50"; what stands
+// between, the powers, the window tests check for chosen pairs.
+std::pair<QString, QString> resultLine(const char* name, qint64 a, qint64 b, qint64 value) {
+    return {QStringLiteral("%1(%2, %3) = ").arg(QLatin1String(name), written(a), written(b)),
+            QStringLiteral("= ") + written(value)};
+}
 
 } // namespace
 
@@ -84,6 +101,9 @@ void ExpectedWindow::clickMcd() {
     }
     m_mcdEnabled = false;
     m_mcmEnabled = true;
+    if (first.decomposed && second.decomposed)
+        m_lines[0] = resultLine("m.c.d.", *first.decomposed, *second.decomposed,
+                                std::gcd(*first.decomposed, *second.decomposed));
 }
 
 void ExpectedWindow::clickMcm() {
@@ -98,6 +118,10 @@ void ExpectedWindow::clickMcm() {
         }
     }
     m_mcmEnabled = false;
+    const auto& [first, second] = m_numbers;
+    if (first.decomposed && second.decomposed)
+        m_lines[1] = resultLine("m.c.m.", *first.decomposed, *second.decomposed,
+                                std::lcm(*first.decomposed, *second.decomposed));
 }
 
 void ExpectedWindow::comencar() {
@@ -110,4 +134,11 @@ void ExpectedWindow::comencar() {
     }
     m_mcdEnabled = true;
     m_mcmEnabled = true;
+    m_lines = {};
+}
+
+void ExpectedWindow::newExercise(const ExercisePair& pair) {
+    comencar();
+    m_numbers[0].input = QString::number(pair.first);
+    m_numbers[1].input = QString::number(pair.second);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "worksheet/colour.h"
+#include "worksheet/exercisegenerator.h"
 #include "worksheet/worksheet.h"
 
 #include <QString>
@@ -20,8 +21,8 @@ std::optional<qint64> acceptedNumber(const QString& typed);
 std::vector<std::pair<qint64, int>> primePowers(qint64 number);
 
 // What the window should show after the actions a test took, kept by the test itself:
-// the typed texts, the four commands' states, the speed, and each number's label, factor
-// row and colour marks.
+// the typed texts, the four commands' states, the speed, each number's label, factor row
+// and colour marks, and the lines that write the m.c.d. and the m.c.m out.
 class ExpectedWindow {
 public:
     enum class Click { Ignored, Refused, Decomposed };
@@ -43,7 +44,13 @@ public:
     const Number& number(int n) const { return m_numbers.at(n); }
     bool mcdEnabled() const { return m_mcdEnabled; }
     bool mcmEnabled() const { return m_mcmEnabled; }
-    bool slow() const { return m_slow; }
+    // The checked item of the speed menu, and whether it is not "rapid".
+    const QString& speed() const { return m_speed; }
+    bool slow() const { return m_speed != QLatin1String("mnurapid"); }
+    // How the line of the m.c.d. (0) or the m.c.m (1) starts and ends; none when not shown.
+    std::pair<QString, QString> line(int which) const {
+        return m_resultsShown ? m_lines.at(which) : std::pair<QString, QString>();
+    }
 
     // What a click on that number's "descomposar" would do now.
     Click decomposeOutcome(int n) const;
@@ -54,11 +61,15 @@ public:
     void clickMcd();
     void clickMcm();
     void comencar();
-    void setSlow(bool slow) { m_slow = slow; }
+    void newExercise(const ExercisePair& pair);
+    void setSpeed(const QString& item) { m_speed = item; }
+    void toggleResults() { m_resultsShown = !m_resultsShown; }
 
 private:
     std::array<Number, 2> m_numbers;
     bool m_mcdEnabled = true;
     bool m_mcmEnabled = false;
-    bool m_slow = true;
+    QString m_speed = QStringLiteral("mnulent");
+    bool m_resultsShown = false;
+    std::array<std::pair<QString, QString>, 2> m_lines;
 };

@@ -128,7 +128,8 @@ void FrmTest::controls_open_with_their_design_content_and_enabled_state_data() {
     QTest::newRow("cmdMCM") << QStringLiteral("m.c.m") << false;
     QStringList empty{QStringLiteral("pic1"),     QStringLiteral("pic2"),
                       QStringLiteral("pic3"),     QStringLiteral("pic4"),
-                      QStringLiteral("Label1_0"), QStringLiteral("Label1_1")};
+                      QStringLiteral("Label1_0"), QStringLiteral("Label1_1"),
+                      QStringLiteral("lblmcd"),   QStringLiteral("lblmcm")};
     empty << factorBoxNames();
     for (const QString& name : empty)
         QTest::newRow(qPrintable(name)) << QString() << true;
@@ -155,7 +156,7 @@ void FrmTest::factor_boxes_open_with_the_window_text_colour() {
 
 void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
     const QList<QAction*> items = window().menuBar()->actions();
-    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.size(), 3);
     QCOMPARE(items[0]->text(), QStringLiteral("començar"));
     QCOMPARE(items[0]->objectName(), QStringLiteral("mnucomençar"));
     QVERIFY(!items[0]->menu());
@@ -164,7 +165,7 @@ void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
 
     QVERIFY(items[1]->menu());
     const QList<QAction*> speeds = items[1]->menu()->actions();
-    QCOMPARE(speeds.size(), 2);
+    QCOMPARE(speeds.size(), 3);
     QCOMPARE(speeds[0]->text(), QStringLiteral("lent"));
     QCOMPARE(speeds[0]->objectName(), QStringLiteral("mnulent"));
     QVERIFY(speeds[0]->isCheckable());
@@ -173,6 +174,11 @@ void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
     QCOMPARE(speeds[1]->objectName(), QStringLiteral("mnurapid"));
     QVERIFY(speeds[1]->isCheckable());
     QVERIFY(!speeds[1]->isChecked());
+    QCOMPARE(speeds[2]->text(), QStringLiteral("pas a pas"));
+    QCOMPARE(speeds[2]->objectName(), QStringLiteral("mnupasapas"));
+    QVERIFY(speeds[2]->isCheckable());
+    QVERIFY(!speeds[2]->isChecked());
+    QCOMPARE(items[2]->objectName(), QStringLiteral("mnuexercici"));
 }
 
 void FrmTest::the_first_number_box_has_the_focus_when_the_window_opens() {

@@ -41,4 +41,10 @@ private slots:
     void resizing_the_window_during_a_slow_run_scales_what_is_drawn();
     void a_run_lays_the_form_out_at_most_twice_data();
     void a_run_lays_the_form_out_at_most_twice();
+
+    // frm_test_paces.cpp: "pas a pas", and a speed chosen during a run.
+    void a_step_by_step_run_goes_on_at_each_continue_key_or_click_data();
+    void a_step_by_step_run_goes_on_at_each_continue_key_or_click();
+    void a_speed_chosen_during_a_run_holds_from_the_pause_under_way_data();
+    void a_speed_chosen_during_a_run_holds_from_the_pause_under_way();
 };

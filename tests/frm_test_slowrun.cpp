@@ -2,6 +2,7 @@
 
 #include "designform.h"
 
+#include "runhelpers.h"
 #include "windowprobe.h"
 
 #include "app/picturearea.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -46,32 +48,6 @@ private:
     const frm& m_window;
 };
 
-// Calls `act` once, from the event loop, as soon as `ready` holds: during a run, that is
-// from inside one of its pauses.
-class WhenReady : public QObject {
-public:
-    WhenReady(std::function<bool()> ready, std::function<void()> act)
-        : m_ready(std::move(ready))
-        , m_act(std::move(act)) {
-        m_poll.setInterval(1);
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            if (!m_ready())
-                return;
-            m_poll.stop();
-            done = true;
-            m_act();
-        });
-        m_poll.start();
-    }
-
-    bool done = false;
-
-private:
-    std::function<bool()> m_ready;
-    std::function<void()> m_act;
-    QTimer m_poll;
-};
-
 // Input queued for later, as the window system queues what the user does while the
 // program is busy.
 void postClick(QWidget* target) {
@@ -90,13 +66,6 @@ void postKey(QWidget* target, Qt::Key key, const QString& text) {
     QCoreApplication::postEvent(target,
                                 new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
 }
-
-int lineCount(const PictureArea* column) {
-    return static_cast<int>(column->lines().size());
-}
-
-const QString ladder250 = QStringLiteral("250\n125\n25\n5\n1");
-const QString divisors250 = QStringLiteral("2\n5\n5\n5");
 
 } // namespace
 

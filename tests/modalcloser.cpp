@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -69,7 +71,13 @@ void ModalCloser::poll() {
     m_closed << message;
     m_boxPainted = false;
     // As the pupil closes it: with its OK button where it has one.
-    if (ok)
+    if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(m_file);
+        if (m_file.isEmpty())
+            files->reject();
+        else
+            static_cast<QDialog*>(files)->accept();
+    } else if (ok)
         ok->click();
     else if (auto* dialog = qobject_cast<QDialog*>(modal))
         dialog->accept();

@@ -29,6 +29,8 @@ public:
     ModalCloser();
 
     void arm();
+    // A file dialog is answered with that name, typed in as a teacher would.
+    void setFileToChoose(const QString& path) { m_file = path; }
     // Stops watching; the texts of the boxes closed since arm().
     QStringList disarm();
     // The boxes closed since arm(), as they were shown.
@@ -45,4 +47,5 @@ private:
     bool m_boxPainted = false;
     QElapsedTimer m_boxShown;
     QList<ShownMessage> m_closed;
+    QString m_file;
 };

@@ -1,76 +1,13 @@
+#include "monkey_window_test.h"
+
 #include "app/appearance.h"
-#include "expectedwindow.h"
-#include "modalcloser.h"
 #include "randomtext.h"
 #include "windowcheck.h"
-#include "windowdriver.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTest>
-
-#include <deque>
-#include <memory>
-
-// Thousands of random actions on the real window, each followed by a check of everything
-// it shows against what the test expects from the actions it took. The seed is printed;
-// MONKEY_SEED runs another, MONKEY_ACTIONS sets how many actions.
-class MonkeyWindowTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
-
-    void the_expected_window_reads_text_as_pupils_are_told_data();
-    void the_expected_window_reads_text_as_pupils_are_told();
-    void random_actions_keep_the_window_consistent();
-
-private:
-    enum class Action {
-        Type,
-        Append,
-        Paste,
-        ClickInput,
-        Decompose,
-        Mcd,
-        Mcm,
-        Comencar,
-        Lent,
-        Rapid
-    };
-
-    Action pickAction();
-    // Takes the action on the window and on the expected window alike; false if the
-    // window did what it should not.
-    bool take(Action action);
-    bool clickDecompose(int number);
-    void typeInto(int number, const QString& text, bool emptyFirst);
-
-    void countMarks();
-    void log(const QString& action);
-    QString recentActions() const;
-
-    std::unique_ptr<frm> m_window;
-    std::unique_ptr<WindowDriver> m_driver;
-    ExpectedWindow m_expected;
-    ModalCloser m_closer;
-    QRandomGenerator m_random;
-    struct Seen {
-        int decomposed = 0;
-        int refused = 0;
-        int ignored = 0;
-        int red = 0;
-        int blue = 0;
-    } m_seen;
-    std::deque<QString> m_log;
-    QString m_fault;
-    int m_lastTyped = 0;
-};
 
 namespace {
 
@@ -111,6 +48,9 @@ void MonkeyWindowTest::cleanupTestCase() {
 
 void MonkeyWindowTest::init() {
     m_window = std::make_unique<frm>();
+    m_window->seedExercises(seed());
+    m_exercises.emplace(seed());
+    m_level = Level::Easy;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_driver = std::make_unique<WindowDriver>(*m_window);
@@ -138,6 +78,7 @@ void MonkeyWindowTest::countMarks() {
     }
     m_seen.red += red;
     m_seen.blue += blue;
+    m_seen.lines += !(m_expected.line(0).first + m_expected.line(1).first).isEmpty();
 }
 
 void MonkeyWindowTest::log(const QString& action) {
@@ -158,12 +99,16 @@ MonkeyWindowTest::Action MonkeyWindowTest::pickAction() {
     // step by step: that one goes back to "rapid" first.
     if (m_expected.slow() && m_random.bounded(3) == 0)
         return Action::Rapid;
+    // Out of 1000. Opening a submenu takes the test some 50 ms: "nivell" comes only now and
+    // then.
     static const QList<std::pair<int, Action>> weights{
-        {22, Action::Type},      {3, Action::Append}, {3, Action::Paste}, {6, Action::ClickInput},
-        {28, Action::Decompose}, {11, Action::Mcd},   {11, Action::Mcm},  {9, Action::Comencar},
-        {4, Action::Lent},       {3, Action::Rapid},
+        {200, Action::Type},      {30, Action::Append},     {30, Action::Paste},
+        {60, Action::ClickInput}, {265, Action::Decompose}, {100, Action::Mcd},
+        {100, Action::Mcm},       {80, Action::Comencar},   {30, Action::Lent},
+        {29, Action::Rapid},      {10, Action::PasAPas},    {30, Action::NouExercici},
+        {5, Action::Nivell},      {21, Action::Resultats},  {10, Action::Copiar},
     };
-    int roll = m_random.bounded(100);
+    int roll = m_random.bounded(1000);
     Action picked = Action::Decompose;
     for (const auto& [weight, action] : weights) {
         if (roll < weight) {
@@ -192,7 +137,7 @@ bool MonkeyWindowTest::clickDecompose(int number) {
     const ExpectedWindow::Click expected = m_expected.decomposeOutcome(number);
     if (m_expected.slow() && expected == ExpectedWindow::Click::Decomposed) {
         m_driver->chooseRapid();
-        m_expected.setSlow(false);
+        m_expected.setSpeed(QStringLiteral("mnurapid"));
         log(QStringLiteral("rapid, before a click that decomposes"));
     }
     log(QStringLiteral("descomposar %1 with %2")
@@ -267,21 +212,39 @@ bool MonkeyWindowTest::take(Action action) {
         m_driver->comencar();
         m_expected.comencar();
         break;
-    case Action::Lent:
-    case Action::Rapid:
-        log(action == Action::Lent ? QStringLiteral("lent") : QStringLiteral("rapid"));
-        if (action == Action::Lent)
-            m_driver->chooseLent();
-        else
-            m_driver->chooseRapid();
-        m_expected.setSlow(action == Action::Lent);
-        return true;
+    default:
+        return chooseItem(action);
     }
     // These never open a box: one that opens is a fault, closed so that the test goes on.
     const QStringList boxes = m_closer.disarm();
     if (!boxes.isEmpty())
         m_fault = QStringLiteral("unexpected message box: ") + boxes.join(QLatin1String(" | "));
     return boxes.isEmpty();
+}
+
+bool MonkeyWindowTest::chooseItem(Action action) {
+    // In the order of the actions, from Lent on.
+    static const char* const items[] = {"mnulent",   "mnurapid",     "mnupasapas", "mnunouexercici",
+                                        "mnunivell", "mnuresultats", "mnucopiar"};
+    static const char* const levels[] = {"mnufacil", "mnumitja", "mnudificil"};
+    const bool speed = action <= Action::PasAPas;
+    const QString item = QLatin1String(items[int(action) - int(Action::Lent)]);
+    const QString menu = speed ? QStringLiteral("mnuvelocitat") : QStringLiteral("mnuexercici");
+    if (action == Action::Nivell) {
+        m_level = Level(m_random.bounded(3));
+        log(QLatin1String(levels[int(m_level)]));
+        m_driver->chooseNested(QLatin1String(levels[int(m_level)]), item, menu);
+        return true;
+    }
+    log(item);
+    m_driver->chooseMenu(item, menu);
+    if (speed)
+        m_expected.setSpeed(item);
+    else if (action == Action::Resultats)
+        m_expected.toggleResults();
+    else if (action == Action::NouExercici)
+        m_expected.newExercise(m_exercises->next(m_level));
+    return true;
 }
 
 void MonkeyWindowTest::the_expected_window_reads_text_as_pupils_are_told_data() {
@@ -337,7 +300,7 @@ void MonkeyWindowTest::random_actions_keep_the_window_consistent() {
     elapsed.start();
 
     m_driver->chooseRapid();
-    m_expected.setSlow(false);
+    m_expected.setSpeed(QStringLiteral("mnurapid"));
     QCOMPARE(differenceFrom(m_expected, *m_driver), QString());
 
     for (int i = 0; i < actions; ++i) {
@@ -350,9 +313,10 @@ void MonkeyWindowTest::random_actions_keep_the_window_consistent() {
         countMarks();
     }
     qInfo("%d actions in %.1f s: %d decompositions, %d refusals, %d clicks on a disabled "
-          "descomposar, %d states with red marks, %d with dark blue ones",
+          "descomposar, %d states with red marks, %d with dark blue ones, %d with a result "
+          "line",
           actions, elapsed.elapsed() / 1000.0, m_seen.decomposed, m_seen.refused, m_seen.ignored,
-          m_seen.red, m_seen.blue);
+          m_seen.red, m_seen.blue, m_seen.lines);
     // The random actions reached every kind of outcome, not only refusals.
     if (actions >= defaultActions) {
         QVERIFY(m_seen.decomposed > actions / 20);
@@ -360,6 +324,7 @@ void MonkeyWindowTest::random_actions_keep_the_window_consistent() {
         QVERIFY(m_seen.ignored > 0);
         QVERIFY(m_seen.red > 0);
         QVERIFY(m_seen.blue > 0);
+        QVERIFY(m_seen.lines > 0);
     }
 }
 
@@ -371,5 +336,3 @@ int main(int argc, char* argv[]) {
     MonkeyWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
-
-#include "monkey_window_test.moc"

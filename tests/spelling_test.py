@@ -12,8 +12,9 @@ import xml.etree.ElementTree as ElementTree
 CAPTIONS = {"descomposar"}
 # Taken out wherever they stand: the school abbreviations of the greatest common divisor
 # and the least common multiple (whose button leaves out the last period), and the two
-# without periods, as the desktop entry's search keywords.
-ACCEPTED = ["m.c.d.", "m.c.m.", "m.c.m", "mcd", "mcm"]
+# without periods, as the desktop entry's search keywords; the name of the image format
+# the board is saved in.
+ACCEPTED = ["m.c.d.", "m.c.m.", "m.c.m", "mcd", "mcm", "PNG"]
 
 LITERAL = r'"((?:[^"\\]|\\.)*)"'
 CALLS = [r"\btr\(\s*", r"\btranslated\(\s*", r'QT_TRANSLATE_NOOP\(\s*"frm",\s*',
@@ -37,6 +38,8 @@ def words(text):
     # before it ("l'%1") or an ordinal ending ("%1è") reads as Catalan; the middle dot
     # between the parts of a line is no word.
     text = re.sub("%[0-9]", "onze", text).replace("·", " ")
+    # A file dialog's pattern, "(*.png)", is no word either.
+    text = re.sub(r"\(\*\.\w+\)", " ", text)
     for accepted in ACCEPTED:
         text = re.sub(r"(?<!\w)" + re.escape(accepted) + r"(?!\w)", " ", text)
     return text

@@ -40,7 +40,7 @@ class FakeHost : private ClockOwner, public StepPause {
 public:
     explicit FakeHost(bool slow, milliseconds startWithinSecond = 0ms)
         : ClockOwner(startWithinSecond)
-        , StepPause(m_fakeClock, [slow] { return slow; }) {}
+        , StepPause(m_fakeClock, [slow] { return slow ? Pace::Slow : Pace::Rapid; }) {}
 
     milliseconds now() const { return m_fakeClock.now; }
     int reads() const { return m_fakeClock.reads; }

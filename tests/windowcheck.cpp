@@ -37,9 +37,16 @@ QString commandDifference(const ExpectedWindow& expected, const WindowDriver& dr
     if (shown != wanted)
         return QStringLiteral("buttons cmd, cmd1, cmdMCD, cmdMCM are %1, expected %2")
             .arg(shown, wanted);
-    if (driver.action("mnulent")->isChecked() != expected.slow() ||
-        driver.action("mnurapid")->isChecked() == expected.slow())
-        return QStringLiteral("the speed marks are not those of the last speed chosen");
+    for (const char* speed : {"mnulent", "mnurapid", "mnupasapas"})
+        if (driver.action(speed)->isChecked() != (expected.speed() == QLatin1String(speed)))
+            return QStringLiteral("the speed marks are not those of the last speed chosen");
+    for (int which = 0; which < 2; ++which) {
+        const QString shown = driver.control<QLabel>(which == 0 ? "lblmcd" : "lblmcm")->text();
+        const auto [start, end] = expected.line(which);
+        if (!shown.startsWith(start) || !shown.endsWith(end) || shown.isEmpty() != start.isEmpty())
+            return QStringLiteral("result line %1, expected %2 … %3")
+                .arg(quoted(shown), quoted(start), quoted(end));
+    }
     return {};
 }
 

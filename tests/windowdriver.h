@@ -77,6 +77,13 @@ public:
         QTRY_VERIFY(menu->isVisible());
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action(name)).center());
     }
+    // Clicks an item of a menu that is itself an item of a menu of the bar.
+    void chooseNested(const QString& name, const QString& inner, const QString& outer) const {
+        chooseMenu(inner, outer);
+        QMenu* menu = action(inner)->menu();
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action(name)).center());
+    }
     void chooseRapid() const {
         chooseMenu(QStringLiteral("mnurapid"), QStringLiteral("mnuvelocitat"));
     }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/worksheetbinding.h"
+#include "worksheet/powers.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class ResultLine;
+
+// The number a worksheet has decomposed since the last "començar", if it has.
+std::optional<qint64> decomposedNumber(const WorksheetBinding& number);
+
+// The m.c.d. and the m.c.m written out under the factor rows, "m.c.d.(250, 300) = 2 · 5² =
+// 50", once their marks are made and while "mostrar els resultats" is checked. A command
+// writes its line only when both numbers have been decomposed; "començar" takes both away.
+class ResultLines {
+public:
+    ResultLines(ResultLine& mcd, ResultLine& mcm, const std::array<WorksheetBinding, 2>& numbers);
+
+    void setShown(bool shown);
+    // After "m.c.d." and "m.c.m" have marked their powers.
+    void divisorMarked();
+    void multipleMarked();
+    void clear();
+
+private:
+    QString line(const char* name, const Powers& powers) const;
+    void show();
+
+    ResultLine& m_mcd;
+    ResultLine& m_mcm;
+    const std::array<WorksheetBinding, 2>& m_numbers;
+    QString m_mcdLine;
+    QString m_mcmLine;
+    bool m_shown = false;
+};

@@ -1,0 +1,207 @@
+#include "windowdriver.h"
+
+#include "worksheet/exercisegenerator.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The teacher's "exercici" menu on the real window, in "rapid" mode.
+class KitWindowTest : public RapidWindowTest {
+    Q_OBJECT
+
+private slots:
+    void the_exercici_menu_offers_its_items();
+    void nou_exercici_starts_again_with_a_pair_of_the_level_data();
+    void nou_exercici_starts_again_with_a_pair_of_the_level();
+    void the_results_are_written_out_while_shown_data();
+    void the_results_are_written_out_while_shown();
+    void the_board_is_copied_and_saved_at_twice_the_design_size_data();
+    void the_board_is_copied_and_saved_at_twice_the_design_size();
+
+private:
+    void choose(const char* item) const {
+        m_driver->chooseMenu(QLatin1String(item), QStringLiteral("mnuexercici"));
+    }
+    QString line(const char* name) const { return m_driver->control<QLabel>(name)->text(); }
+};
+
+void KitWindowTest::the_exercici_menu_offers_its_items() {
+    // Each item: its name, its caption, its mark if it has one, its keys if any.
+    QStringList shown;
+    for (const char* menu : {"mnuexercici", "mnunivell"}) {
+        for (const QAction* item : m_driver->action(menu)->menu()->actions()) {
+            shown << (item->isSeparator() ? "-" : item->objectName() + ' ' + item->text());
+            if (item->isCheckable())
+                shown.last() += item->isChecked() ? " [x]" : " [ ]";
+            if (!item->shortcut().isEmpty())
+                shown.last() += ' ' + item->shortcut().toString();
+        }
+    }
+    QCOMPARE(shown.join(" | "),
+             "mnunouexercici nou exercici Ctrl+N | mnunivell nivell | mnuresultats mostrar els "
+             "resultats [ ] | - | mnucopiar copiar la imatge | mnudesar desar la imatge… Ctrl+S | "
+             "mnuimprimir imprimir… Ctrl+P | mnufacil fàcil [x] | mnumitja mitjà [ ] | "
+             "mnudificil difícil [ ]");
+}
+
+void KitWindowTest::nou_exercici_starts_again_with_a_pair_of_the_level_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("level");
+    QTest::newRow("fàcil") << "mnufacil" << int(Level::Easy);
+    QTest::newRow("mitjà") << "mnumitja" << int(Level::Medium);
+    QTest::newRow("difícil") << "mnudificil" << int(Level::Hard);
+}
+
+void KitWindowTest::nou_exercici_starts_again_with_a_pair_of_the_level() {
+    // State: 250 and 300 decomposed and marked, their lines shown. Action: a level, then
+    // "nou exercici" twice. Expected: the level leaves the numbers typed; each "nou exercici"
+    // clears the exercise as "començar" does and types the generator's next pair of that level.
+    QFETCH(QString, item);
+    QFETCH(int, level);
+    window().seedExercises(11);
+    ExerciseGenerator generator(11);
+    choose("mnuresultats");
+    m_driver->decompose(0, "250");
+    m_driver->decompose(1, "300");
+    m_driver->click(m_driver->control<QPushButton>("cmdMCD"));
+    m_driver->chooseNested(item, "mnunivell", "mnuexercici");
+    QVERIFY(m_driver->action(item)->isChecked());
+    QCOMPARE(m_driver->input(0)->text() + m_driver->input(1)->text(), "250300");
+    for (int draw = 0; draw < 2; ++draw) {
+        choose("mnunouexercici");
+        const ExercisePair pair = generator.next(Level(level));
+        QCOMPARE(m_driver->input(0)->text(), QString::number(pair.first));
+        QCOMPARE(m_driver->input(1)->text(), QString::number(pair.second));
+        QVERIFY(m_driver->quotientLines(0).isEmpty() && m_driver->baseTexts(1).first().isEmpty());
+        QVERIFY(m_driver->button(0)->isEnabled() && m_driver->button(1)->isEnabled());
+        QCOMPARE(line("lblmcd"), QString());
+    }
+}
+
+void KitWindowTest::the_results_are_written_out_while_shown_data() {
+    QTest::addColumn<QStringList>("row"); // the two numbers typed, the two lines
+    QTest::newRow("250 and 300") << QStringList{"250", "300", "m.c.d.(250, 300) = 2 · 5² = 50",
+                                                "m.c.m.(250, 300) = 2² · 3 · 5³ = 1500"};
+    QTest::newRow("8 and 15") << QStringList{"8", "15", "m.c.d.(8, 15) = 1",
+                                             "m.c.m.(8, 15) = 2³ · 3 · 5 = 120"};
+    QTest::newRow("510510 and 2097152") << QStringList{
+        "510510", "2097152", "m.c.d.(510.510, 2.097.152) = 2",
+        "m.c.m.(510.510, 2.097.152) = 2²¹ · 3 · 5 · 7 · 11 · 13 · 17 = 535.308.533.760"};
+    QTest::newRow("a line longer than the form") << QStringList{
+        "2147483646", "983452470", "m.c.d.(2.147.483.646, 983.452.470) = 2 · 3 · 7 · 11 = 462",
+        "m.c.m.(2.147.483.646, 983.452.470) = 2 · 3² · 5 · 7 · 11 · 13 · 31 · 151 · 331 · "
+        "32.749 = 4.571.316.224.985.510"};
+    QTest::newRow("typed values, not texts") << QStringList{
+        "+2.500", "&h1e", "m.c.d.(2500, 30) = 2 · 5 = 10", "m.c.m.(2500, 30) = 2² · 3 · 5⁴ = 7500"};
+}
+
+void KitWindowTest::the_results_are_written_out_while_shown() {
+    // State: both numbers decomposed. Action: m.c.d. with the lines hidden, then shown; m.c.m;
+    // a window half as large again; hidden and shown again; "començar". Expected: each line
+    // once its marks are made and while shown, every character of it in sight.
+    QFETCH(QStringList, row);
+    const QString mcd = row[2];
+    const QString mcm = row[3];
+    m_driver->decompose(0, row[0]);
+    m_driver->decompose(1, row[1]);
+    m_driver->click(m_driver->control<QPushButton>("cmdMCD"));
+    QCOMPARE(line("lblmcd"), QString());
+    choose("mnuresultats");
+    QCOMPARE(line("lblmcd"), mcd);
+    QCOMPARE(line("lblmcm"), QString());
+    m_driver->click(m_driver->control<QPushButton>("cmdMCM"));
+    QCOMPARE(line("lblmcd"), mcd);
+    QCOMPARE(line("lblmcm"), mcm);
+    for (const double factor : {1.0, 1.5}) {
+        QWidget* form = m_driver->control("form");
+        window().resize(window().size() + form->size() * (factor - 1));
+        for (const char* name : {"lblmcd", "lblmcm"}) {
+            const auto* label = m_driver->control<QLabel>(name);
+            QTRY_VERIFY(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <=
+                        label->width());
+            QVERIFY(form->rect().contains(label->geometry()));
+        }
+    }
+    choose("mnuresultats");
+    QCOMPARE(line("lblmcd") + line("lblmcm"), QString());
+    choose("mnuresultats");
+    QCOMPARE(line("lblmcm"), mcm);
+    m_driver->comencar();
+    QCOMPARE(line("lblmcd") + line("lblmcm"), QString());
+}
+
+void KitWindowTest::the_board_is_copied_and_saved_at_twice_the_design_size_data() {
+    QTest::addColumn<QString>("file");  // none: to the clipboard
+    QTest::addColumn<double>("factor"); // the window's size against its design size
+    QTest::newRow("copied at 250 %") << "" << 2.5;
+    QTest::newRow("saved as PNG at 150 %") << "board.png" << 1.5;
+    QTest::newRow("saved as PDF at 170 %") << "board.pdf" << 1.7;
+    QTest::newRow("into a folder that does not exist") << "none/board.png" << 1.0;
+}
+
+void KitWindowTest::the_board_is_copied_and_saved_at_twice_the_design_size() {
+    // State: 250 and 300 decomposed and marked by m.c.d.; the board copied at the design
+    // size. Action: at another size, "copiar la imatge", or "desar la imatge…" and the
+    // file's name. Expected: the very image copied at the design size, twice as large as
+    // the form was drawn, its red marks showing; or a PDF whose text stays text; or a
+    // message that says why not; the window as it was.
+    QFETCH(QString, file);
+    QFETCH(double, factor);
+    m_driver->decompose(0, "250");
+    m_driver->decompose(1, "300");
+    m_driver->click(m_driver->control<QPushButton>("cmdMCD"));
+    const auto copied = [this] {
+        choose("mnucopiar");
+        return QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage atDesignSize = copied();
+    QCOMPARE(atDesignSize.size(), QSize(1286, 910));
+    int red = 0;
+    for (int y = 0; y < atDesignSize.height(); ++y)
+        for (int x = 0; x < atDesignSize.width(); ++x)
+            red += atDesignSize.pixel(x, y) == qRgb(255, 0, 0);
+    QVERIFY2(red > 20, qPrintable(QString::number(red)));
+    QWidget* form = m_driver->control("form");
+    window().resize(window().size() + form->size() * (factor - 1));
+    QTest::qWait(20);
+    const QStringList before = windowState(window());
+    const QSize size = form->size();
+    QWidget* focus = QApplication::focusWidget();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(file);
+    ModalCloser closer;
+    closer.setFileToChoose(path);
+    closer.arm();
+    QImage image;
+    if (file.isEmpty())
+        image = copied();
+    else
+        choose("mnudesar");
+    const QStringList shown = closer.disarm();
+
+    QCOMPARE(windowState(window()), before);
+    QCOMPARE(form->size(), size);
+    QCOMPARE(QApplication::focusWidget(), focus);
+    if (file.startsWith("none")) {
+        QCOMPARE(shown, QStringList({"Desar la imatge", "No s'ha pogut desar la imatge a «" + path +
+                                                            "»: la carpeta no existeix."}));
+        return;
+    }
+    QCOMPARE(shown.size(), file.isEmpty() ? 0 : 1);
+    QFile written(path);
+    if (file.endsWith(".pdf")) {
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray pdf = written.readAll();
+        QVERIFY(pdf.startsWith("%PDF") && pdf.contains("/FontName"));
+        return;
+    }
+    QVERIFY(file.isEmpty() ? image == atDesignSize
+                           : QImage(path).convertToFormat(QImage::Format_RGB32) == atDesignSize);
+}
+
+WINDOW_TEST_MAIN(KitWindowTest)
+
+#include "kit_window_test.moc"
