@@ -18,17 +18,9 @@ Announcer::Announcer(QWidget* window)
     hide();
 }
 
-void Announcer::announce(QWidget* from, const QString& topic, const QString& item) {
+void Announcer::announce(const QString& topic, const QString& item) {
     if (!QAccessible::isActive())
         return;
-    QWidget* window = from->window();
-    auto* announcer = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!announcer)
-        announcer = new Announcer(window);
-    announcer->add(topic, item);
-}
-
-void Announcer::add(const QString& topic, const QString& item) {
     if (m_pending.empty())
         QTimer::singleShot(0, this, &Announcer::speak);
     auto notice = std::find_if(m_pending.begin(), m_pending.end(),

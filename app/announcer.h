@@ -6,19 +6,19 @@
 #include <vector>
 
 // Tells the screen reader what changed where it would not look: a screen reader speaks the
-// changes of the control that has the focus, but a run or a mark changes others. An empty
-// notification of the window, whose name is the notice, shown again for each one; what
-// several controls tell in one turn of the event loop is said at once, topic by topic.
+// changes of the control that has the focus, but a run, a mark or a practice message
+// changes others. An empty notification of the window, whose name is the notice, shown
+// again for each one; what is told in one turn of the event loop is said at once, topic by
+// topic. The window owns one and hands it to what has something to tell.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
-    // "topic: item, item" once the turn ends; nothing while no screen reader listens.
-    static void announce(QWidget* from, const QString& topic, const QString& item = QString());
-
-private:
     explicit Announcer(QWidget* window);
 
-    void add(const QString& topic, const QString& item);
+    // "topic: item, item" once the turn ends; nothing while no screen reader listens.
+    void announce(const QString& topic, const QString& item = QString());
+
+private:
     void speak();
 
     struct Notice {

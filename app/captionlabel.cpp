@@ -1,8 +1,6 @@
 #include "app/captionlabel.h"
 
 #include "app/accessibility.h"
-#include "app/announcer.h"
-#include "app/translated.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -17,9 +15,6 @@ void CaptionLabel::setCaption(const QString& caption) {
     setText(caption);
     QAccessibleTextUpdateEvent changed(this, 0, before, caption);
     QAccessible::updateAccessibility(&changed);
-    // The caption is written as the last step of a run.
-    if (!caption.isEmpty())
-        Announcer::announce(this, translated("%1 acabada.").arg(accessibleName()));
 }
 
 QRect CaptionLabel::characterRect(int offset) const {

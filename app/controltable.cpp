@@ -12,7 +12,7 @@ constexpr Colour none = noColour;
 } // namespace
 
 // clang-format off
-const std::array<ControlRow, 44> controlTable = {{
+const std::array<ControlRow, 48> controlTable = {{
     // name        role         number k left  top   width height  text                         tab back      enabled accessible name
     {"txt1",       R::Input,      0, 0, {600,  480, 1095,  285}, "250",                          0, none,     true, QT_TRANSLATE_NOOP("frm", "Primer nombre")},
     {"cmd",        R::Decompose,  0, 0, {600,  960, 1095,  375}, QT_TRANSLATE_NOOP("frm", "descomposar"), 1, none, true, QT_TRANSLATE_NOOP("frm", "Descompon el primer nombre")},
@@ -58,5 +58,11 @@ const std::array<ControlRow, 44> controlTable = {{
     {"txt5_6",     R::Exponent,   1, 6, {6360, 5265, 180,  195}, "", 24, none, true, QT_TRANSLATE_NOOP("frm", "Exponent 7 del segon nombre")},
     {"lblmcd",     R::McdLine,   -1, 0, {600, 5820, 8445,  375}, "",                            -1, none,     true, QT_TRANSLATE_NOOP("frm", "Resultat del m.c.d.")},
     {"lblmcm",     R::McmLine,   -1, 0, {600, 6240, 8445,  375}, "",                            -1, none,     true, QT_TRANSLATE_NOOP("frm", "Resultat del m.c.m.")},
+    // Practice only: the answer field goes where the next place of a ladder is; the message
+    // and the score take the place of the result lines, which practice does not write.
+    {"txtresposta", R::Answer,   -1, 0, {0,       0,    0,    0}, "",                           -1, none,     true, QT_TRANSLATE_NOOP("frm", "Resposta")},
+    {"lblmissatge", R::Message,  -1, 0, {600,  5820, 8445,  600}, "",                           -1, none,     true, QT_TRANSLATE_NOOP("frm", "Missatge")},
+    {"lblpuntuacio", R::Score,   -1, 0, {600,  6420, 8445,  300}, "",                           -1, none,     true, QT_TRANSLATE_NOOP("frm", "Puntuació")},
+    {"cmdcomprova", R::Check,    -1, 0, {7440, 4980, 1095,  375}, QT_TRANSLATE_NOOP("frm", "comprova"), 40, none, true, QT_TRANSLATE_NOOP("frm", "Comprova la fila de factors")},
 }};
 // clang-format on

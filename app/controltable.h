@@ -25,6 +25,10 @@ enum class Role {
     Mcm,       // the "m.c.m" button
     McdLine,   // "m.c.d.(250, 300) = 2 · 5² = 50", written out under the factor rows
     McmLine,   // the same for the m.c.m, under it
+    Answer,    // practice: where the pupil writes the next place of a ladder, a text box
+    Message,   // practice: what is right or wrong with the last answer, a line of text
+    Score,     // practice: the answers right at the first try, and the help used
+    Check,     // practice: the "comprova" button, which checks a factor row
 };
 
 struct TwipsRect {
@@ -49,4 +53,4 @@ struct ControlRow {
     const char* accessibleName;
 };
 
-extern const std::array<ControlRow, 44> controlTable;
+extern const std::array<ControlRow, 48> controlTable;

@@ -23,12 +23,22 @@ struct NumberControls {
     CaptionLabel* label = nullptr;
 };
 
+// What only the practice mode shows: the field where the pupil answers, the line that says
+// what is right or wrong, the score and the button that checks a factor row.
+struct PracticeControls {
+    TextBox* answer = nullptr;
+    ResultLine* message = nullptr;
+    ResultLine* score = nullptr;
+    QPushButton* check = nullptr;
+};
+
 // Every control of the form: the two numbers' own, then the comparison buttons and the
-// lines that write their results out.
+// lines that write their results out, and what the practice mode adds.
 struct FormControls {
     std::array<NumberControls, 2> numbers;
     QPushButton* cmdMCD = nullptr;
     QPushButton* cmdMCM = nullptr;
     ResultLine* lblmcd = nullptr;
     ResultLine* lblmcm = nullptr;
+    PracticeControls practice;
 };

@@ -1,9 +1,13 @@
 #include "app/frm.h"
 
+#include "app/announcer.h"
 #include "app/boardzoom.h"
+#include "app/captionlabel.h"
 #include "app/exercisemenu.h"
 #include "app/inputblocker.h"
+#include "app/practicesession.h"
 #include "app/refusal.h"
+#include "app/resultline.h"
 #include "app/rungate.h"
 #include "app/runindicator.h"
 #include "app/textbox.h"
@@ -24,16 +28,22 @@ frm::frm(const Clock& clock, QWidget* parent)
     , m_form(new TwipsForm(this))
     , m_zoom(new BoardZoom(*m_form, *this))
     , m_pause(clock, [this] { return pace(); })
-    , m_worksheets{WorksheetBinding(m_form->controls().numbers[0], m_pause),
-                   WorksheetBinding(m_form->controls().numbers[1], m_pause)}
-    , m_results(*m_form->controls().lblmcd, *m_form->controls().lblmcm, m_worksheets)
-    , m_indicator(new RunIndicator(*m_form, this)) {
+    , m_worksheets{WorksheetBinding(0, m_form->controls().numbers[0], m_pause),
+                   WorksheetBinding(1, m_form->controls().numbers[1], m_pause)}
+    , m_announcer(new Announcer(this))
+    , m_results(*m_form->controls().lblmcd, *m_form->controls().lblmcm, m_worksheets, *m_announcer)
+    , m_indicator(new RunIndicator(*m_form, this, *m_announcer)) {
     setObjectName(QStringLiteral("frm"));
     setWindowTitle(translated("Descomposició factorial"));
     setCentralWidget(m_form);
     createMenus();
     m_exercici =
         new ExerciseMenu(*this, *m_form, m_worksheets, m_results, [this] { comencarClicked(); });
+    m_practice = new PracticeSession(*m_form, m_worksheets, *m_announcer);
+    m_exercici->menu()->addSeparator();
+    m_practicar = m_exercici->addItem(QT_TRANSLATE_NOOP("frm", "practicar"), "mnupracticar", {});
+    m_practicar->setCheckable(true);
+    connect(m_practicar, &QAction::toggled, this, &frm::practicarToggled);
     m_pause.setWaitObserver(
         [this](StepPause::Waiting waiting) { m_indicator->showWaiting(waiting); });
     for (WorksheetBinding& binding : m_worksheets)
@@ -134,6 +144,12 @@ void frm::decomposeClicked(WorksheetBinding& binding) {
         QMessageBox::warning(this, windowTitle(), refusalMessage(check, typed));
         return;
     }
+    if (m_practice->isOn()) {
+        // The pupil writes the ladder; its button waits for "començar", as after a run.
+        m_practice->startLadder(binding.number, check, typed);
+        binding.controls.button->setEnabled(false);
+        return;
+    }
     m_running = true;
     m_pause.start();
     m_indicator->begin(binding.controls);
@@ -146,25 +162,63 @@ void frm::decomposeClicked(WorksheetBinding& binding) {
         m_indicator->end();
     }
     m_running = false;
-    if (outcome == RunOutcome::Completed)
+    if (outcome == RunOutcome::Completed) {
         binding.controls.button->setEnabled(false);
-    else if (outcome == RunOutcome::OutOfLimits)
+        m_announcer->announce(
+            translated("%1 acabada.").arg(binding.controls.label->accessibleName()));
+    } else if (outcome == RunOutcome::OutOfLimits)
         QMessageBox::warning(this, windowTitle(), runFailureMessage(typed));
 }
 
 void frm::mcdClicked() {
+    if (m_practice->isOn()) {
+        if (m_practice->checkMarks(MarkRule::CommonDivisor)) {
+            m_form->controls().cmdMCM->setEnabled(true);
+            m_form->controls().cmdMCD->setEnabled(false);
+        }
+        return;
+    }
     markCommonDivisor(m_worksheets[0].worksheet, m_worksheets[0], m_worksheets[1].worksheet,
                       m_worksheets[1]);
     // "m.c.m" first, so that the focus leaving the disabled "m.c.d." lands on it.
     m_form->controls().cmdMCM->setEnabled(true);
     m_form->controls().cmdMCD->setEnabled(false);
+    announceMarks(colours::divisorMark);
     m_results.divisorMarked();
 }
 
 void frm::mcmClicked() {
+    if (m_practice->isOn()) {
+        if (m_practice->checkMarks(MarkRule::CommonMultiple))
+            m_form->controls().cmdMCM->setEnabled(false);
+        return;
+    }
     markCommonMultiple(m_worksheets[0], m_worksheets[1]);
     m_form->controls().cmdMCM->setEnabled(false);
+    announceMarks(colours::multipleMark);
     m_results.multipleMarked();
+}
+
+void frm::announceMarks(Colour mark) {
+    // The marks are colours on the screen; a screen reader hears which powers they mark.
+    const QString topic = mark == colours::divisorMark ? translated("Forma part del m.c.d.")
+                                                       : translated("Forma part del m.c.m.");
+    bool any = false;
+    for (const WorksheetBinding& binding : m_worksheets) {
+        for (int k = 0; k < factorRowSize; ++k) {
+            const TextBox* base = binding.controls.bases[k];
+            const QString exponent = binding.controls.exponents[k]->text();
+            if (base->textColour() != mark || base->text().isEmpty())
+                continue;
+            any = true;
+            m_announcer->announce(topic,
+                                  exponent.isEmpty()
+                                      ? base->text()
+                                      : translated("%1 elevat a %2").arg(base->text(), exponent));
+        }
+    }
+    if (!any && mark == colours::divisorMark)
+        m_announcer->announce(translated("Cap potència no és comuna: el m.c.d. és 1."));
 }
 
 void frm::comencarClicked() {
@@ -175,6 +229,15 @@ void frm::comencarClicked() {
     m_form->controls().cmdMCD->setEnabled(true);
     m_form->controls().cmdMCM->setEnabled(true);
     m_results.clear();
+    m_practice->restart();
+}
+
+void frm::practicarToggled(bool on) {
+    // A new exercise, the typed numbers kept; in practice the pupil finds the results.
+    comencarClicked();
+    m_practice->setOn(on);
+    m_form->controls().lblmcd->setVisible(!on);
+    m_form->controls().lblmcm->setVisible(!on);
 }
 
 void frm::closeEvent(QCloseEvent* event) {

@@ -10,7 +10,9 @@
 #include <array>
 #include <cstdint>
 
+class Announcer;
 class BoardZoom;
+class PracticeSession;
 class ExerciseMenu;
 class QAction;
 class QMenu;
@@ -47,6 +49,8 @@ private:
     void mcdClicked();
     void mcmClicked();
     void comencarClicked();
+    void announceMarks(Colour mark);
+    void practicarToggled(bool on);
     void setPace(Pace pace);
     Pace pace() const;
 
@@ -59,8 +63,11 @@ private:
     QMenu* m_velocitat = nullptr;
     StepPause m_pause;
     std::array<WorksheetBinding, 2> m_worksheets;
+    Announcer* m_announcer;
     ResultLines m_results;
     RunIndicator* m_indicator;
     ExerciseMenu* m_exercici = nullptr;
+    PracticeSession* m_practice = nullptr;
+    QAction* m_practicar = nullptr;
     bool m_running = false;
 };

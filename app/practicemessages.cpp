@@ -134,6 +134,27 @@ QString ladderMessage(const LadderAnswer& answer) {
     return hint.isEmpty() ? ladderMistake(answer) : ladderMistake(answer) + u' ' + hint;
 }
 
+QString ladderPrompt(const PracticeLadder& ladder) {
+    const QString quotient = shownNumber(ladder.quotient());
+    if (ladder.nextPlace() == LadderPlace::Quotient)
+        return translated("Escriu quant fa %1 : %2.")
+            .arg(quotient, shownNumber(ladder.divisors().back()));
+    return translated("Escriu el divisor primer més petit de %1.").arg(quotient);
+}
+
+QString marksPrompt(MarkRule rule) {
+    if (rule == MarkRule::CommonDivisor)
+        return translated("Ara marca les potències del m.c.d. amb un clic o amb la tecla "
+                          "d'espai, i prem «m.c.d.».");
+    return translated("Ara marca les potències del m.c.m i prem «m.c.m».");
+}
+
+QString marksNotYet(MarkRule rule) {
+    if (rule == MarkRule::CommonDivisor)
+        return translated("Primer descompon els dos nombres i escriu-ne els factors.");
+    return translated("Primer troba el m.c.d.");
+}
+
 QString factorRowMessage(const RowCheck& check) {
     const qint64 prime = check.prime;
     switch (check.mistake) {

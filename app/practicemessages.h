@@ -13,5 +13,11 @@ QString ladderMessage(const LadderAnswer& answer);
 QString factorRowMessage(const RowCheck& check);
 QString marksMessage(const MarksCheck& check);
 
+// What the pupil is asked to do next: the place the answer field stands at, the marks.
+QString ladderPrompt(const PracticeLadder& ladder);
+QString marksPrompt(MarkRule rule);
+// "m.c.d." or "m.c.m" pressed before the rows they compare are written.
+QString marksNotYet(MarkRule rule);
+
 // "Encerts a la primera: 9 de 11 · ajudes: 1"
 QString scoreLine(const PracticeScore& score);

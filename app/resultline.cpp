@@ -1,7 +1,6 @@
 #include "app/resultline.h"
 
 #include "app/accessibility.h"
-#include "app/announcer.h"
 #include "app/captionlabel.h"
 
 #include <QAccessible>
@@ -18,8 +17,6 @@ void ResultLine::setLine(const QString& line) {
     setText(line);
     QAccessibleTextUpdateEvent changed(this, 0, before, line);
     QAccessible::updateAccessibility(&changed);
-    if (!line.isEmpty())
-        Announcer::announce(this, line);
 }
 
 QRect ResultLine::characterRect(int offset) const {

@@ -1,5 +1,6 @@
 #include "app/resultlines.h"
 
+#include "app/announcer.h"
 #include "app/resultline.h"
 #include "app/shownnumbers.h"
 #include "app/translated.h"
@@ -15,10 +16,11 @@ std::optional<qint64> decomposedNumber(const WorksheetBinding& number) {
 }
 
 ResultLines::ResultLines(ResultLine& mcd, ResultLine& mcm,
-                         const std::array<WorksheetBinding, 2>& numbers)
+                         const std::array<WorksheetBinding, 2>& numbers, Announcer& announcer)
     : m_mcd(mcd)
     , m_mcm(mcm)
-    , m_numbers(numbers) {}
+    , m_numbers(numbers)
+    , m_announcer(announcer) {}
 
 void ResultLines::setShown(bool shown) {
     m_shown = shown;
@@ -57,6 +59,11 @@ QString ResultLines::line(const char* name, const Powers& powers) const {
 }
 
 void ResultLines::show() {
-    m_mcd.setLine(m_shown ? m_mcdLine : QString());
-    m_mcm.setLine(m_shown ? m_mcmLine : QString());
+    for (auto [line, text] : {std::pair{&m_mcd, m_shown ? m_mcdLine : QString()},
+                              std::pair{&m_mcm, m_shown ? m_mcmLine : QString()}}) {
+        // A screen reader hears a line as it is written.
+        if (!text.isEmpty() && text != line->text())
+            m_announcer.announce(text);
+        line->setLine(text);
+    }
 }

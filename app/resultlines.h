@@ -16,9 +16,12 @@ std::optional<qint64> decomposedNumber(const WorksheetBinding& number);
 // The m.c.d. and the m.c.m written out under the factor rows, "m.c.d.(250, 300) = 2 · 5² =
 // 50", once their marks are made and while "mostrar els resultats" is checked. A command
 // writes its line only when both numbers have been decomposed; "començar" takes both away.
+class Announcer;
+
 class ResultLines {
 public:
-    ResultLines(ResultLine& mcd, ResultLine& mcm, const std::array<WorksheetBinding, 2>& numbers);
+    ResultLines(ResultLine& mcd, ResultLine& mcm, const std::array<WorksheetBinding, 2>& numbers,
+                Announcer& announcer);
 
     void setShown(bool shown);
     // After "m.c.d." and "m.c.m" have marked their powers.
@@ -33,6 +36,7 @@ private:
     ResultLine& m_mcd;
     ResultLine& m_mcm;
     const std::array<WorksheetBinding, 2>& m_numbers;
+    Announcer& m_announcer;
     QString m_mcdLine;
     QString m_mcmLine;
     bool m_shown = false;

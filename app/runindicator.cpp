@@ -17,10 +17,11 @@ constexpr double hintFontPixels = 11;
 
 } // namespace
 
-RunIndicator::RunIndicator(TwipsForm& form, QWidget* window)
+RunIndicator::RunIndicator(TwipsForm& form, QWidget* window, Announcer& announcer)
     : QWidget(window)
     , m_form(form)
-    , m_hint(translated("prem espai per continuar")) {
+    , m_hint(translated("prem espai per continuar"))
+    , m_announcer(announcer) {
     setObjectName(QStringLiteral("runIndicator"));
     setAccessibleName(translated("Estat del dibuix"));
     hide();
@@ -47,7 +48,7 @@ void RunIndicator::showWaiting(StepPause::Waiting waiting) {
     // A screen reader hears it once a run, not at every step.
     if (forTeacher && !m_toldOnce) {
         m_toldOnce = true;
-        Announcer::announce(window(), m_hint);
+        m_announcer.announce(m_hint);
     }
 }
 

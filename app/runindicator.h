@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class Announcer;
 class TwipsForm;
 struct NumberControls;
 
@@ -15,7 +16,7 @@ struct NumberControls;
 class RunIndicator : public QWidget {
     Q_OBJECT
 public:
-    RunIndicator(TwipsForm& form, QWidget* window);
+    RunIndicator(TwipsForm& form, QWidget* window, Announcer& announcer);
 
     void begin(const NumberControls& number);
     void showWaiting(StepPause::Waiting waiting);
@@ -35,6 +36,7 @@ private:
     TwipsForm& m_form;
     const NumberControls* m_number = nullptr;
     const QString m_hint;
+    Announcer& m_announcer;
     bool m_forTeacher = false;
     bool m_toldOnce = false;
 };

@@ -1,12 +1,10 @@
 #include "app/textbox.h"
 
-#include "app/announcer.h"
 #include "app/colours.h"
 #include "app/translated.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleOptionFrame>
 
 namespace {
@@ -70,20 +68,6 @@ void TextBox::applyColour() {
 
 void TextBox::describeMark() {
     const QString mark = markDescription(m_colour);
-    if (mark == accessibleDescription())
-        return;
-    setAccessibleDescription(mark);
-    if (mark.isEmpty())
-        return;
-    // A mark colours a power's base box and then its exponent box: the two are told as one
-    // power once the exponent's turn comes.
-    static QPointer<TextBox> base;
-    if (!base) {
-        base = this;
-        return;
-    }
-    const QString power =
-        text().isEmpty() ? base->text() : translated("%1 elevat a %2").arg(base->text(), text());
-    base = nullptr;
-    Announcer::announce(this, mark, power);
+    if (mark != accessibleDescription())
+        setAccessibleDescription(mark);
 }

@@ -27,7 +27,7 @@ TextBox* createTextBox(const ControlRow& row, QWidget* parent) {
     box->setText(QString::fromUtf8(row.text));
     if (row.role != Role::Exponent)
         box->setAlignment(Qt::AlignCenter);
-    if (row.role != Role::Input) {
+    if (row.role != Role::Input && row.role != Role::Answer) {
         // A factor row reads like written powers, not like a form to fill in: no frame, no
         // background to cover a neighbour, and the Tab key passes it by. Its width follows
         // its text.
@@ -58,10 +58,12 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     case Role::Input:
     case Role::Base:
     case Role::Exponent:
+    case Role::Answer:
         return createTextBox(row, parent);
     case Role::Decompose:
     case Role::Mcd:
     case Role::Mcm:
+    case Role::Check:
         return createButton(row, parent);
     case Role::Quotients:
     case Role::Divisors: {
@@ -81,16 +83,40 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     case Role::Bar:
         return new LineShape(parent);
     case Role::McdLine:
-    case Role::McmLine: {
+    case Role::McmLine:
+    case Role::Message:
+    case Role::Score: {
         auto* line = new ResultLine(parent);
         line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        const Colour mark =
-            row.role == Role::McdLine ? colours::divisorMark : colours::multipleMark;
-        setColour(line, QPalette::WindowText, toQColor(mark));
+        line->setWordWrap(row.role == Role::Message);
+        const Colour colour = row.role == Role::McdLine   ? colours::divisorMark
+                              : row.role == Role::McmLine ? colours::multipleMark
+                                                          : colours::normal;
+        setColour(line, QPalette::WindowText, toQColor(colour));
         return line;
     }
     }
     return nullptr;
+}
+
+// Tab goes through the controls given a tab index, but for those that only show something;
+// the answer field has none, as it takes the focus itself when it opens.
+bool takesFocus(const ControlRow& row) {
+    switch (row.role) {
+    case Role::Quotients:
+    case Role::Divisors:
+    case Role::Bar:
+    case Role::Label:
+    case Role::McdLine:
+    case Role::McmLine:
+    case Role::Message:
+    case Role::Score:
+        return false;
+    case Role::Answer:
+        return true;
+    default:
+        return row.tabIndex >= 0;
+    }
 }
 
 } // namespace
@@ -105,7 +131,7 @@ TwipsForm::TwipsForm(QWidget* parent)
     for (const ControlRow& row : controlTable) {
         QWidget* control = createControl(row);
         m_layout->addControl(control, row);
-        if (control->focusPolicy() != Qt::NoFocus)
+        if (control->focusPolicy() != Qt::NoFocus && row.tabIndex >= 0)
             tabStops.emplace_back(row.tabIndex, control);
     }
     setUpTabOrder(tabStops);
@@ -115,19 +141,38 @@ void TwipsForm::setZoom(double zoom) {
     m_layout->setZoom(zoom);
 }
 
+void TwipsForm::placeAnswer(std::optional<AnswerPlace> place) {
+    m_layout->setAnswerPlace(place);
+}
+
 QWidget* TwipsForm::createControl(const ControlRow& row) {
     QWidget* widget = createWidget(row, this);
     widget->setObjectName(QString::fromUtf8(row.name));
     widget->setAccessibleName(translated(row.accessibleName));
     widget->setEnabled(row.enabled);
-    if (row.tabIndex < 0 || row.role == Role::Quotients || row.role == Role::Divisors ||
-        row.role == Role::Label || row.role == Role::McdLine || row.role == Role::McmLine)
+    if (!takesFocus(row))
         widget->setFocusPolicy(Qt::NoFocus);
     keep(widget, row);
     return widget;
 }
 
 void TwipsForm::keep(QWidget* control, const ControlRow& row) {
+    PracticeControls& practice = m_controls.practice;
+    switch (row.role) {
+    case Role::Answer:
+        practice.answer = static_cast<TextBox*>(control);
+        return;
+    case Role::Message:
+    case Role::Score:
+        (row.role == Role::Message ? practice.message : practice.score) =
+            static_cast<ResultLine*>(control);
+        return;
+    case Role::Check:
+        practice.check = static_cast<QPushButton*>(control);
+        return;
+    default:
+        break;
+    }
     if (row.role == Role::McdLine || row.role == Role::McmLine) {
         (row.role == Role::McdLine ? m_controls.lblmcd : m_controls.lblmcm) =
             static_cast<ResultLine*>(control);
@@ -164,10 +209,7 @@ void TwipsForm::keep(QWidget* control, const ControlRow& row) {
     case Role::Exponent:
         number.exponents[row.k] = static_cast<TextBox*>(control);
         break;
-    case Role::Mcd:
-    case Role::Mcm:
-    case Role::McdLine:
-    case Role::McmLine:
+    default:
         break;
     }
 }

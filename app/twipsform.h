@@ -2,13 +2,12 @@
 
 #include "app/controltable.h"
 #include "app/formcontrols.h"
+#include "app/twipslayout.h"
 
 #include <QWidget>
 
 #include <utility>
 #include <vector>
-
-class TwipsLayout;
 
 // The client area of the window: every control of the control table, built by one factory
 // and placed by a TwipsLayout. It hands its controls out as one typed record, so that no
@@ -23,6 +22,8 @@ public:
     // How much larger than drawn the board's numbers are: the ladders, the factor rows and
     // their labels.
     void setZoom(double zoom);
+    // Where the practice's answer field stands: over a place of a ladder, or nowhere.
+    void placeAnswer(std::optional<AnswerPlace> place);
 
 private:
     QWidget* createControl(const ControlRow& row);

@@ -25,6 +25,8 @@ constexpr double clearanceTwips = 60;
 // Room a ladder's digits keep from its column's edges, as the drawn layout gives every
 // number up to eight digits.
 constexpr double edgeMarginTwips = 30;
+// What the answer field's frame and margins take above and below its digits, in pixels.
+constexpr double answerFramePixels = 4;
 
 // A power's box draws its text a pixel in from each side, whatever the scale; one more
 // pixel keeps the last digit clear of the edge after rounding.
@@ -131,12 +133,16 @@ void TwipsLayout::placeInTwips() {
         control.fontPixels = nominalFontPixels(control.row->role);
         control.zoom = 1;
         control.growth = 0;
-        if (control.row->role == Role::McdLine || control.row->role == Role::McmLine)
+        if (control.row->role == Role::McdLine || control.row->role == Role::McmLine ||
+            control.row->role == Role::Message || control.row->role == Role::Score)
             fitLine(control);
     }
     for (const Ladder& ladder : ladders())
         if (ladder.quotients && ladder.divisors)
             placeLadder(ladder);
+    for (Placed& control : m_controls)
+        if (control.row && control.row->role == Role::Answer)
+            placeAnswer(control);
     const double rightLimit = factorRowRightLimit();
     const std::array<FactorRow, 2> rows = factorRows();
     if (!rows[0].label || !rows[1].label)
@@ -388,13 +394,48 @@ void TwipsLayout::fitLabel(Placed& label) {
 }
 
 void TwipsLayout::fitLine(Placed& line) {
-    // A result line keeps its drawn box, as wide as the form allows; a long one shrinks its
-    // font instead.
+    // A line keeps its drawn box, as wide as the form allows; a long one shrinks its font
+    // instead, and one that wraps shrinks it until its lines fit the box's height.
     const auto* label = static_cast<const QLabel*>(line.item->widget());
     const double padding = labelPaddingPixels / m_scale;
-    while (line.fontPixels > 1 &&
-           textTwips(label->text(), line.fontPixels) + padding > line.twips.width())
+    const auto fits = [&] {
+        if (!label->wordWrap())
+            return textTwips(label->text(), line.fontPixels) + padding <= line.twips.width();
+        QFont sized = parentWidget()->font();
+        sized.setPixelSize(line.fontPixels);
+        const QRectF box(0, 0, (line.twips.width() - padding) * m_scale, 1e6);
+        return QFontMetricsF(sized).boundingRect(box, Qt::TextWordWrap, label->text()).height() <=
+               line.twips.height() * m_scale;
+    };
+    while (line.fontPixels > 1 && !fits())
         --line.fontPixels;
+}
+
+void TwipsLayout::setAnswerPlace(std::optional<AnswerPlace> place) {
+    m_answerPlace = place;
+    invalidate();
+}
+
+void TwipsLayout::placeAnswer(Placed& answer) {
+    if (!m_answerPlace)
+        return;
+    const Role role = m_answerPlace->column == Column::Quotients ? Role::Quotients : Role::Divisors;
+    const auto column = std::find_if(m_controls.begin(), m_controls.end(), [&](const Placed& c) {
+        return c.row && c.row->role == role && c.row->number == m_answerPlace->number;
+    });
+    if (column == m_controls.end())
+        return;
+    // On the line as the column spaces it, a little taller than a line so that its frame
+    // leaves the digits whole.
+    const auto* area = static_cast<const PictureArea*>(column->item->widget());
+    const double height = ladderLineTwips(column->zoom);
+    const int lines = area->expectedLines();
+    const double step =
+        lines < 2 ? height : std::min(height, (column->twips.height() - height) / (lines - 1));
+    const double middle = column->twips.top() + m_answerPlace->line * step + height / 2;
+    const double tall = height + 2 * answerFramePixels / m_scale;
+    answer.twips = QRectF(column->twips.left(), middle - tall / 2, column->twips.width(), tall);
+    answer.fontPixels = ladderFont(PictureArea::cellTwips * column->zoom * m_scale).pixelSize();
 }
 
 QRect TwipsLayout::pixelRect(const QRectF& twips) const {

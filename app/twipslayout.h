@@ -3,6 +3,7 @@
 #include "app/controltable.h"
 #include "app/factorrowlayout.h"
 #include "worksheet/worksheet.h"
+#include "worksheet/worksheetcontrols.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -10,9 +11,17 @@
 #include <QRectF>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 class QWidgetItem;
+
+// A place of a ladder: which number's, which column, which line from the top.
+struct AnswerPlace {
+    int number;
+    Column column;
+    int line;
+};
 
 // Places the form's controls where the control table drew them, in twips, scaled to pixels
 // by the largest factor at which the whole form fits and centred in any room to spare.
@@ -34,6 +43,9 @@ public:
     // How much larger than drawn the board's numbers are asked to be: 1 is as drawn.
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);
+    // Puts the answer field over that place of a ladder, as tall as its line and as wide as
+    // its column, in the ladder's digits; or nowhere.
+    void setAnswerPlace(std::optional<AnswerPlace> place);
     // How many times the controls have been placed.
     int passes() const { return m_passes; }
 
@@ -92,6 +104,7 @@ private:
     void applyRowFit(const FactorRow& row, const RowFit& fit);
     void fitLabel(Placed& label);
     void fitLine(Placed& line);
+    void placeAnswer(Placed& answer);
     void applyPlaces();
 
     static QString textOf(const Placed& box);
@@ -105,6 +118,7 @@ private:
     mutable std::map<int, double> m_ladderLineHeights; // by cell width in 1/100 pixels
     double m_scale = 1 / designTwipsPerPixel;
     double m_zoom = 1;
+    std::optional<AnswerPlace> m_answerPlace;
     QPointF m_origin;
     bool m_placing = false;
     int m_passes = 0;

@@ -15,8 +15,9 @@ QString fromStd(const std::string& text) {
 
 } // namespace
 
-WorksheetBinding::WorksheetBinding(const NumberControls& controls, StepPause& pause)
-    : controls(controls)
+WorksheetBinding::WorksheetBinding(int number, const NumberControls& controls, StepPause& pause)
+    : number(number)
+    , controls(controls)
     , m_pause(pause) {}
 
 PictureArea* WorksheetBinding::column(Column which) const {

@@ -10,8 +10,10 @@ class StepPause;
 // of the commands serves both numbers through two of these.
 class WorksheetBinding final : public WorksheetControls {
 public:
-    WorksheetBinding(const NumberControls& controls, StepPause& pause);
+    // `number` is 0 for the first number, 1 for the second.
+    WorksheetBinding(int number, const NumberControls& controls, StepPause& pause);
 
+    const int number;
     Worksheet worksheet;
     const NumberControls& controls;
 

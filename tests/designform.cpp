@@ -16,6 +16,9 @@ QList<Control> drawnControls() {
         {"Label1_0", {2640, 4800, 975, 375}}, {"Label1_1", {2640, 5400, 975, 375}},
         {"Line1_1", {3120, 240, 0, 3840}},    {"Line1_0", {5760, 240, 0, 3840}},
         {"lblmcd", {600, 5820, 8445, 375}},   {"lblmcm", {600, 6240, 8445, 375}},
+        // What practice adds; the answer field has no place until a ladder gives it one.
+        {"txtresposta", {0, 0, 0, 0}},        {"lblmissatge", {600, 5820, 8445, 600}},
+        {"lblpuntuacio", {600, 6420, 8445, 300}}, {"cmdcomprova", {7440, 4980, 1095, 375}},
     };
     static const char* const names[4][7] = {
         {"txt2_0", "txt2_1", "txt2_2", "txt2_3", "txt2_4", "txt2_5", "txt2_6"},

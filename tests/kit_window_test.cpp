@@ -43,7 +43,8 @@ void KitWindowTest::the_exercici_menu_offers_its_items() {
     QCOMPARE(shown.join(" | "),
              "mnunouexercici nou exercici Ctrl+N | mnunivell nivell | mnuresultats mostrar els "
              "resultats [ ] | - | mnucopiar copiar la imatge | mnudesar desar la imatge… Ctrl+S | "
-             "mnuimprimir imprimir… Ctrl+P | mnufacil fàcil [x] | mnumitja mitjà [ ] | "
+             "mnuimprimir imprimir… Ctrl+P | - | mnupracticar practicar [ ] | mnufacil fàcil [x] | "
+             "mnumitja mitjà [ ] | "
              "mnudificil difícil [ ]");
 }
 

@@ -2,6 +2,7 @@
 
 #include "worksheet/conversions.h"
 #include "worksheet/decomposition.h"
+#include "worksheet/factorisation.h"
 
 #include <cassert>
 
@@ -23,6 +24,10 @@ PracticeLadder::PracticeLadder(std::int32_t number)
 }
 
 void PracticeLadder::start(WorksheetControls& controls) const {
+    // The window sizes and spaces the ladder for all its lines, as for a demonstration.
+    const Factorisation ladder = factorise(m_number);
+    controls.expectLadder(ladder.divisorCount + 1, m_number,
+                          ladder.divisorCount == 0 ? 0 : ladder.divisors[ladder.divisorCount - 1]);
     controls.clear(Column::Quotients);
     controls.clear(Column::Divisors);
     printQuotient(m_number, controls);
