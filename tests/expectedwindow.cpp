@@ -79,14 +79,18 @@ ExpectedWindow::Click ExpectedWindow::clickDecompose(int n) {
         return outcome;
     Number& number = m_numbers.at(n);
     number.decomposed = acceptedNumber(number.input);
+    number.buttonEnabled = false;
     number.label = number.input + QStringLiteral(" = ");
+    number.powers = primePowers(*number.decomposed);
+    if (m_practising)
+        return outcome;
     number.powers = primePowers(*number.decomposed);
     number.buttonEnabled = false;
     return outcome;
 }
 
 void ExpectedWindow::clickMcd() {
-    if (!m_mcdEnabled)
+    if (!m_mcdEnabled || m_practising)
         return;
     auto& [first, second] = m_numbers;
     for (std::size_t i = 0; i < first.powers.size(); ++i) {
@@ -107,7 +111,7 @@ void ExpectedWindow::clickMcd() {
 }
 
 void ExpectedWindow::clickMcm() {
-    if (!m_mcmEnabled)
+    if (!m_mcmEnabled || m_practising)
         return;
     for (Number& number : m_numbers) {
         for (int k = 0; k < factorRowSize; ++k) {

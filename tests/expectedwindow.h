@@ -49,8 +49,11 @@ public:
     bool slow() const { return m_speed != QLatin1String("mnurapid"); }
     // How the line of the m.c.d. (0) or the m.c.m (1) starts and ends; none when not shown.
     std::pair<QString, QString> line(int which) const {
-        return m_resultsShown ? m_lines.at(which) : std::pair<QString, QString>();
+        return m_resultsShown && !m_practising ? m_lines.at(which) : std::pair<QString, QString>();
     }
+    // In practice the pupil writes the ladders, rows and marks: the window is held only to
+    // what every stage of them must keep, not to one expected state.
+    bool practising() const { return m_practising; }
 
     // What a click on that number's "descomposar" would do now.
     Click decomposeOutcome(int n) const;
@@ -64,6 +67,10 @@ public:
     void newExercise(const ExercisePair& pair);
     void setSpeed(const QString& item) { m_speed = item; }
     void toggleResults() { m_resultsShown = !m_resultsShown; }
+    void togglePractice() {
+        comencar();
+        m_practising = !m_practising;
+    }
 
 private:
     std::array<Number, 2> m_numbers;
@@ -71,5 +78,6 @@ private:
     bool m_mcmEnabled = false;
     QString m_speed = QStringLiteral("mnulent");
     bool m_resultsShown = false;
+    bool m_practising = false;
     std::array<std::pair<QString, QString>, 2> m_lines;
 };

@@ -20,6 +20,7 @@ private slots:
     void the_results_are_written_out_while_shown();
     void the_board_is_copied_and_saved_at_twice_the_design_size_data();
     void the_board_is_copied_and_saved_at_twice_the_design_size();
+    void a_pupil_practises_250_and_300_with_the_keyboard_alone();
 
 private:
     void choose(const char* item) const {
@@ -201,6 +202,70 @@ void KitWindowTest::the_board_is_copied_and_saved_at_twice_the_design_size() {
     }
     QVERIFY(file.isEmpty() ? image == atDesignSize
                            : QImage(path).convertToFormat(QImage::Format_RGB32) == atDesignSize);
+}
+
+void KitWindowTest::a_pupil_practises_250_and_300_with_the_keyboard_alone() {
+    // State: "practicar" on. Action: the whole exercise from the keys, mistakes included;
+    // each step names where the focus must be (moving it stands for Tab) and its keys: "\n"
+    // Enter, "\t" Tab, " " Space. Expected: each answer's message, and the right ones drawn.
+    m_driver->chooseMenu(QStringLiteral("mnupracticar"), QStringLiteral("mnuexercici"));
+    struct Step {
+        const char* focus; // nothing: where the last step left it
+        const char* keys;
+        const char* message; // how the message line starts
+    };
+    const Step steps[] = {
+        {"txt1", "\n", "Escriu el divisor primer més petit de 250."},
+        {nullptr, "3\n", "250 no és divisible per 3."},
+        {nullptr, "10\n", "10 no és primer."},
+        {nullptr, "2\n", "Correcte! 2 és el divisor primer més petit de 250."},
+        {nullptr, "120\n", "250 : 2 no fa 120."},
+        {nullptr, "121\n", "250 : 2 no fa 121. Fes la divisió 250 : 2."},
+        {nullptr, "125\n5\n25\n5\n5\n5\n", "Correcte! 5 és el divisor primer"},
+        {nullptr, "1\n", "Correcte! Has arribat a 1"},
+        {nullptr, "5\t3\t2\n", "Molt bé! 250 = 2 · 5³"},
+        {"txt6", "\n2\n150\n2\n75\n3\n25\n5\n5\n5\n1\n", "Correcte! Has arribat a 1"},
+        {nullptr, "2\t2\t5\t2\n", "Falta el 3."},
+        {"txt4_2", "3\n", "Molt bé! 300 = 2² · 3 · 5²"},
+        {"txt2_1", " ", ""},
+        {"cmdMCD", " ", "Del 5, tria la potència d'exponent més petit."},
+        {"txt2_1", " ", ""},
+        {"txt2_0", " ", ""},
+        {"txt4_2", " ", ""},
+        {"cmdMCD", " ", "Molt bé! m.c.d. = 2 · 5² = 50"},
+        {"txt2_1", " ", ""},
+        {"txt4_0", " ", ""},
+        {"cmdMCM", " ", "Falta el 3"},
+        {"txt4_1", " ", ""},
+        {"cmdMCM", " ", "Molt bé! m.c.m = 2² · 3 · 5³ = 1500"},
+    };
+    auto* message = m_driver->control<QLabel>("lblmissatge");
+    for (const Step& step : steps) {
+        if (step.focus)
+            m_driver->control(step.focus)->setFocus();
+        for (const QChar key : QString::fromUtf8(step.keys)) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (key == u'\n')
+                QTest::keyClick(focus, Qt::Key_Return);
+            else if (key == u'\t')
+                QTest::keyClick(focus, Qt::Key_Tab);
+            else if (key == u' ')
+                QTest::keyClick(focus, Qt::Key_Space);
+            else
+                QTest::keyClicks(focus, key);
+        }
+        if (*step.message)
+            QVERIFY2(message->text().startsWith(QString::fromUtf8(step.message)),
+                     qPrintable(step.keys + QStringLiteral(": ") + message->text()));
+    }
+    QCOMPARE(m_driver->quotientLines(0), "250\n125\n25\n5\n1");
+    QCOMPARE(m_driver->divisorLines(1), "2\n2\n3\n5\n5");
+    QCOMPARE(m_driver->baseTexts(0).mid(0, 2), QStringList({"2", "5"}));
+    QCOMPARE(m_driver->marks(0), ".B.....");
+    QCOMPARE(m_driver->marks(1), "BB.....");
+    QCOMPARE(m_driver->control<QLabel>("lblpuntuacio")->text(),
+             "Encerts a la primera: 17 de 22 · ajudes: 0");
 }
 
 WINDOW_TEST_MAIN(KitWindowTest)

@@ -24,6 +24,13 @@ void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const
         testLogHandler(type, context, message);
 }
 
+QList<qint64> toNumbers(const QString& lines) {
+    QList<qint64> numbers;
+    for (const QString& line : lines.split(u'\n', Qt::SkipEmptyParts))
+        numbers << line.toLongLong();
+    return numbers;
+}
+
 quint32 seed() {
     bool ok = false;
     const quint32 chosen = qEnvironmentVariable("MONKEY_SEED").toUInt(&ok);
@@ -79,6 +86,7 @@ void MonkeyWindowTest::countMarks() {
     m_seen.red += red;
     m_seen.blue += blue;
     m_seen.lines += !(m_expected.line(0).first + m_expected.line(1).first).isEmpty();
+    m_seen.writtenRows += m_expected.practising() && !m_driver->label(0)->text().isEmpty();
 }
 
 void MonkeyWindowTest::log(const QString& action) {
@@ -99,6 +107,8 @@ MonkeyWindowTest::Action MonkeyWindowTest::pickAction() {
     // step by step: that one goes back to "rapid" first.
     if (m_expected.slow() && m_random.bounded(3) == 0)
         return Action::Rapid;
+    if (m_expected.practising() && m_random.bounded(3) == 0)
+        return Action::Answer;
     // Out of 1000. Opening a submenu takes the test some 50 ms: "nivell" comes only now and
     // then.
     static const QList<std::pair<int, Action>> weights{
@@ -106,7 +116,8 @@ MonkeyWindowTest::Action MonkeyWindowTest::pickAction() {
         {60, Action::ClickInput}, {265, Action::Decompose}, {100, Action::Mcd},
         {100, Action::Mcm},       {80, Action::Comencar},   {30, Action::Lent},
         {29, Action::Rapid},      {10, Action::PasAPas},    {30, Action::NouExercici},
-        {5, Action::Nivell},      {21, Action::Resultats},  {10, Action::Copiar},
+        {5, Action::Nivell},      {13, Action::Resultats},  {10, Action::Copiar},
+        {8, Action::Practicar},
     };
     int roll = m_random.bounded(1000);
     Action picked = Action::Decompose;
@@ -206,6 +217,10 @@ bool MonkeyWindowTest::take(Action action) {
         m_driver->click(m_driver->control<QPushButton>("cmdMCM"));
         m_expected.clickMcm();
         break;
+    case Action::Answer:
+        ++m_seen.answers;
+        answer();
+        return true;
     case Action::Comencar:
         log(QStringLiteral("començar"));
         m_closer.arm();
@@ -225,7 +240,7 @@ bool MonkeyWindowTest::take(Action action) {
 bool MonkeyWindowTest::chooseItem(Action action) {
     // In the order of the actions, from Lent on.
     static const char* const items[] = {"mnulent",   "mnurapid",     "mnupasapas", "mnunouexercici",
-                                        "mnunivell", "mnuresultats", "mnucopiar"};
+                                        "mnunivell", "mnuresultats", "mnucopiar",  "mnupracticar"};
     static const char* const levels[] = {"mnufacil", "mnumitja", "mnudificil"};
     const bool speed = action <= Action::PasAPas;
     const QString item = QLatin1String(items[int(action) - int(Action::Lent)]);
@@ -242,9 +257,63 @@ bool MonkeyWindowTest::chooseItem(Action action) {
         m_expected.setSpeed(item);
     else if (action == Action::Resultats)
         m_expected.toggleResults();
+    else if (action == Action::Practicar)
+        m_expected.togglePractice();
     else if (action == Action::NouExercici)
         m_expected.newExercise(m_exercises->next(m_level));
     return true;
+}
+
+void MonkeyWindowTest::answer() {
+    auto* field = m_driver->control<TextBox>("txtresposta");
+    const bool right = m_random.bounded(4) != 0;
+    if (field->isVisible()) {
+        const QString text = right ? rightAnswer(field) : randomTypedText(m_random);
+        log(QStringLiteral("answer %1").arg(quoted(text)));
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+        return;
+    }
+    for (int number = 0; number < 2; ++number) {
+        if (!m_driver->base(number, 0)->hasFrame())
+            continue;
+        const QStringList row = right ? rightRow(number) : QStringList{randomTypedText(m_random)};
+        log(QStringLiteral("row %1: %2").arg(number).arg(row.join(QLatin1Char(' '))));
+        for (int k = 0; k < factorRowSize; ++k) {
+            m_driver->base(number, k)->setText(row.value(2 * k));
+            m_driver->exponent(number, k)->setText(row.value(2 * k + 1));
+        }
+        QTest::keyClick(m_driver->base(number, 0), Qt::Key_Return);
+        return;
+    }
+    const int number = m_random.bounded(2);
+    const int k = m_random.bounded(factorRowSize);
+    log(QStringLiteral("click power %1 of %2").arg(k).arg(number));
+    m_driver->click(m_driver->base(number, k));
+}
+
+QString MonkeyWindowTest::rightAnswer(const TextBox* field) const {
+    // The field stands over the column it asks for, on the line after the last one there.
+    for (int number = 0; number < 2; ++number) {
+        const QList<qint64> quotients = toNumbers(m_driver->quotientLines(number));
+        const QList<qint64> divisors = toNumbers(m_driver->divisorLines(number));
+        if (quotients.isEmpty())
+            continue;
+        const QPoint middle = field->geometry().center();
+        if (m_driver->divisors(number)->geometry().contains(middle))
+            return QString::number(primePowers(quotients.last()).front().first);
+        if (m_driver->quotients(number)->geometry().contains(middle) && !divisors.isEmpty())
+            return QString::number(quotients.last() / divisors.last());
+    }
+    return QStringLiteral("?");
+}
+
+QStringList MonkeyWindowTest::rightRow(int number) const {
+    QStringList row;
+    const qint64 decomposed = m_expected.number(number).decomposed.value_or(1);
+    for (const auto& [prime, exponent] : primePowers(decomposed))
+        row << QString::number(prime) << (exponent == 1 ? QString() : QString::number(exponent));
+    return decomposed == 1 ? QStringList{QStringLiteral("1")} : row;
 }
 
 void MonkeyWindowTest::the_expected_window_reads_text_as_pupils_are_told_data() {
@@ -314,9 +383,9 @@ void MonkeyWindowTest::random_actions_keep_the_window_consistent() {
     }
     qInfo("%d actions in %.1f s: %d decompositions, %d refusals, %d clicks on a disabled "
           "descomposar, %d states with red marks, %d with dark blue ones, %d with a result "
-          "line",
+          "line, %d practice answers, %d states with a practised row written",
           actions, elapsed.elapsed() / 1000.0, m_seen.decomposed, m_seen.refused, m_seen.ignored,
-          m_seen.red, m_seen.blue, m_seen.lines);
+          m_seen.red, m_seen.blue, m_seen.lines, m_seen.answers, m_seen.writtenRows);
     // The random actions reached every kind of outcome, not only refusals.
     if (actions >= defaultActions) {
         QVERIFY(m_seen.decomposed > actions / 20);
@@ -325,6 +394,8 @@ void MonkeyWindowTest::random_actions_keep_the_window_consistent() {
         QVERIFY(m_seen.red > 0);
         QVERIFY(m_seen.blue > 0);
         QVERIFY(m_seen.lines > 0);
+        QVERIFY(m_seen.answers > 0);
+        QVERIFY(m_seen.writtenRows > 0);
     }
 }
 

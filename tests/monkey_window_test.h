@@ -45,6 +45,8 @@ private:
         Nivell,
         Resultats,
         Copiar,
+        Practicar,
+        Answer, // in practice: where the window asks for one
     };
 
     Action pickAction();
@@ -54,6 +56,11 @@ private:
     bool clickDecompose(int number);
     // An item of the speed menu or of the menu exercici.
     bool chooseItem(Action action);
+    // In practice, the right answer three times in four, else any text, wherever the window
+    // asks for one: the answer field, a factor row, or a power to mark.
+    void answer();
+    QString rightAnswer(const TextBox* field) const;
+    QStringList rightRow(int number) const;
     void typeInto(int number, const QString& text, bool emptyFirst);
 
     void countMarks();
@@ -74,6 +81,8 @@ private:
         int red = 0;
         int blue = 0;
         int lines = 0;
+        int answers = 0;
+        int writtenRows = 0; // states in practice with a row the pupil got right
     } m_seen;
     std::deque<QString> m_log;
     QString m_fault;
