@@ -44,6 +44,15 @@ frm::frm(const Clock& clock, QWidget* parent)
     m_practicar = m_exercici->addItem(QT_TRANSLATE_NOOP("frm", "practicar"), "mnupracticar", {});
     m_practicar->setCheckable(true);
     connect(m_practicar, &QAction::toggled, this, &frm::practicarToggled);
+    QAction* underline = m_exercici->addItem(QT_TRANSLATE_NOOP("frm", "subratllar les marques"),
+                                             "mnusubratllar", {});
+    underline->setCheckable(true);
+    connect(underline, &QAction::toggled, this, [this](bool on) {
+        for (const WorksheetBinding& binding : m_worksheets)
+            for (int k = 0; k < factorRowSize; ++k)
+                for (TextBox* box : {binding.controls.bases[k], binding.controls.exponents[k]})
+                    box->setUnderlinesMark(on);
+    });
     m_pause.setWaitObserver(
         [this](StepPause::Waiting waiting) { m_indicator->showWaiting(waiting); });
     for (WorksheetBinding& binding : m_worksheets)

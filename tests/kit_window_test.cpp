@@ -21,6 +21,7 @@ private slots:
     void the_board_is_copied_and_saved_at_twice_the_design_size_data();
     void the_board_is_copied_and_saved_at_twice_the_design_size();
     void a_pupil_practises_250_and_300_with_the_keyboard_alone();
+    void subratllar_underlines_the_marked_powers_on_screen_and_in_the_image();
 
 private:
     void choose(const char* item) const {
@@ -44,7 +45,8 @@ void KitWindowTest::the_exercici_menu_offers_its_items() {
     QCOMPARE(shown.join(" | "),
              "mnunouexercici nou exercici Ctrl+N | mnunivell nivell | mnuresultats mostrar els "
              "resultats [ ] | - | mnucopiar copiar la imatge | mnudesar desar la imatge… Ctrl+S | "
-             "mnuimprimir imprimir… Ctrl+P | - | mnupracticar practicar [ ] | mnufacil fàcil [x] | "
+             "mnuimprimir imprimir… Ctrl+P | - | mnupracticar practicar [ ] | mnusubratllar "
+             "subratllar les marques [ ] | mnufacil fàcil [x] | "
              "mnumitja mitjà [ ] | "
              "mnudificil difícil [ ]");
 }
@@ -266,6 +268,37 @@ void KitWindowTest::a_pupil_practises_250_and_300_with_the_keyboard_alone() {
     QCOMPARE(m_driver->marks(1), "BB.....");
     QCOMPARE(m_driver->control<QLabel>("lblpuntuacio")->text(),
              "Encerts a la primera: 17 de 22 · ajudes: 0");
+}
+
+void KitWindowTest::subratllar_underlines_the_marked_powers_on_screen_and_in_the_image() {
+    // State: 250 and 300 marked for the m.c.d. Action: the underline on, then off.
+    // Expected: a red bar under the marked 2 of 250 and none under its 5, in the window and in
+    // the copied board; off, the board exactly as before.
+    m_driver->decompose(0, "250");
+    m_driver->decompose(1, "300");
+    m_driver->click(m_driver->control("cmdMCD"));
+    QWidget* form = m_window->centralWidget();
+    const QImage plain = form->grab().toImage();
+    const auto redRows = [](const QImage& image) {
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            int red = 0;
+            for (int x = 0; x < image.width(); ++x)
+                red += image.pixelColor(x, y) == QColor(Qt::red);
+            rows += red * 2 >= image.width() / 3; // a bar, not the strokes of a digit
+        }
+        return rows;
+    };
+    choose("mnusubratllar");
+    QVERIFY(redRows(m_driver->base(0, 0)->grab().toImage()) >= 2);
+    QCOMPARE(redRows(m_driver->base(0, 1)->grab().toImage()), 0);
+    choose("mnucopiar");
+    const QImage copied = QApplication::clipboard()->image();
+    const QRect twice(m_driver->base(0, 0)->geometry().topLeft() * 2,
+                      m_driver->base(0, 0)->size() * 2);
+    QVERIFY(redRows(copied.copy(twice)) >= 2);
+    choose("mnusubratllar");
+    QCOMPARE(form->grab().toImage(), plain);
 }
 
 WINDOW_TEST_MAIN(KitWindowTest)

@@ -114,10 +114,10 @@ MonkeyWindowTest::Action MonkeyWindowTest::pickAction() {
     static const QList<std::pair<int, Action>> weights{
         {200, Action::Type},      {30, Action::Append},     {30, Action::Paste},
         {60, Action::ClickInput}, {265, Action::Decompose}, {100, Action::Mcd},
-        {100, Action::Mcm},       {80, Action::Comencar},   {30, Action::Lent},
+        {100, Action::Mcm},       {75, Action::Comencar},   {30, Action::Lent},
         {29, Action::Rapid},      {10, Action::PasAPas},    {30, Action::NouExercici},
         {5, Action::Nivell},      {13, Action::Resultats},  {10, Action::Copiar},
-        {8, Action::Practicar},
+        {8, Action::Practicar},   {5, Action::Subratllar},
     };
     int roll = m_random.bounded(1000);
     Action picked = Action::Decompose;
@@ -239,8 +239,9 @@ bool MonkeyWindowTest::take(Action action) {
 
 bool MonkeyWindowTest::chooseItem(Action action) {
     // In the order of the actions, from Lent on.
-    static const char* const items[] = {"mnulent",   "mnurapid",     "mnupasapas", "mnunouexercici",
-                                        "mnunivell", "mnuresultats", "mnucopiar",  "mnupracticar"};
+    static const char* const items[] = {"mnulent",        "mnurapid",     "mnupasapas",
+                                        "mnunouexercici", "mnunivell",    "mnuresultats",
+                                        "mnucopiar",      "mnupracticar", "mnusubratllar"};
     static const char* const levels[] = {"mnufacil", "mnumitja", "mnudificil"};
     const bool speed = action <= Action::PasAPas;
     const QString item = QLatin1String(items[int(action) - int(Action::Lent)]);
@@ -293,14 +294,16 @@ void MonkeyWindowTest::answer() {
 }
 
 QString MonkeyWindowTest::rightAnswer(const TextBox* field) const {
-    // The field stands over the column it asks for, on the line after the last one there.
+    // The field stands over the column it asks for, on the line after the last one there,
+    // once the layout has placed it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     for (int number = 0; number < 2; ++number) {
         const QList<qint64> quotients = toNumbers(m_driver->quotientLines(number));
         const QList<qint64> divisors = toNumbers(m_driver->divisorLines(number));
         if (quotients.isEmpty())
             continue;
         const QPoint middle = field->geometry().center();
-        if (m_driver->divisors(number)->geometry().contains(middle))
+        if (m_driver->divisors(number)->geometry().contains(middle) && quotients.last() > 1)
             return QString::number(primePowers(quotients.last()).front().first);
         if (m_driver->quotients(number)->geometry().contains(middle) && !divisors.isEmpty())
             return QString::number(quotients.last() / divisors.last());

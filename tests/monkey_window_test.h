@@ -46,6 +46,7 @@ private:
         Resultats,
         Copiar,
         Practicar,
+        Subratllar,
         Answer, // in practice: where the window asks for one
     };
 
