@@ -286,6 +286,9 @@ void PracticeSession::placeAnswer() {
         ladder.nextPlace() == LadderPlace::Divisor ? Column::Divisors : Column::Quotients;
     m_form.placeAnswer(
         AnswerPlace{m_answering, column, static_cast<int>(ladder.divisors().size())});
+    // As the column prints: quotients to the right, divisors from the left.
+    field->setAlignment((column == Column::Quotients ? Qt::AlignRight : Qt::AlignLeft) |
+                        Qt::AlignVCenter);
     field->show();
     field->setFocus();
 }

@@ -426,15 +426,16 @@ void TwipsLayout::placeAnswer(Placed& answer) {
     if (column == m_controls.end())
         return;
     // On the line as the column spaces it, a little taller than a line so that its frame
-    // leaves the digits whole.
+    // leaves the digits whole, reaching down over the lines still to come rather than up over
+    // those written.
     const auto* area = static_cast<const PictureArea*>(column->item->widget());
     const double height = ladderLineTwips(column->zoom);
     const int lines = area->expectedLines();
     const double step =
         lines < 2 ? height : std::min(height, (column->twips.height() - height) / (lines - 1));
-    const double middle = column->twips.top() + m_answerPlace->line * step + height / 2;
-    const double tall = height + 2 * answerFramePixels / m_scale;
-    answer.twips = QRectF(column->twips.left(), middle - tall / 2, column->twips.width(), tall);
+    const double top = column->twips.top() + m_answerPlace->line * step - 1 / m_scale;
+    answer.twips = QRectF(column->twips.left(), top, column->twips.width(),
+                          height + 2 * answerFramePixels / m_scale);
     answer.fontPixels = ladderFont(PictureArea::cellTwips * column->zoom * m_scale).pixelSize();
 }
 
