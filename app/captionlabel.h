@@ -4,9 +4,9 @@
 
 #include <QLabel>
 
-// The label before a factor row, which shows the number as typed followed by " = ". A new
-// caption asks the form for room, as every label does, and tells a screen reader what it
-// shows beside what it is, its accessible name.
+// A label whose text a screen reader reads as text, beside what it is, its accessible name:
+// the caption before a factor row ("250 = "), a result line ("m.c.d.(250, 300) = 2 · 5² =
+// 50"), a practice message. A new caption asks the form for room, as every label does.
 class CaptionLabel : public QLabel, public ShownText {
     Q_OBJECT
 public:
@@ -17,6 +17,3 @@ public:
     QString shownText() const override { return text(); }
     QRect characterRect(int offset) const override;
 };
-
-// Where the character at that offset of a one-line label's text stands, in its pixels.
-QRect labelCharacterRect(const QLabel& label, int offset);

@@ -7,7 +7,6 @@
 class CaptionLabel;
 class LineShape;
 class PictureArea;
-class ResultLine;
 class QPushButton;
 class TextBox;
 
@@ -27,8 +26,8 @@ struct NumberControls {
 // what is right or wrong, the score and the button that checks a factor row.
 struct PracticeControls {
     TextBox* answer = nullptr;
-    ResultLine* message = nullptr;
-    ResultLine* score = nullptr;
+    CaptionLabel* message = nullptr;
+    CaptionLabel* score = nullptr;
     QPushButton* check = nullptr;
 };
 
@@ -38,7 +37,7 @@ struct FormControls {
     std::array<NumberControls, 2> numbers;
     QPushButton* cmdMCD = nullptr;
     QPushButton* cmdMCM = nullptr;
-    ResultLine* lblmcd = nullptr;
-    ResultLine* lblmcm = nullptr;
+    CaptionLabel* lblmcd = nullptr;
+    CaptionLabel* lblmcm = nullptr;
     PracticeControls practice;
 };

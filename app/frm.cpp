@@ -7,7 +7,6 @@
 #include "app/inputblocker.h"
 #include "app/practicesession.h"
 #include "app/refusal.h"
-#include "app/resultline.h"
 #include "app/rungate.h"
 #include "app/runindicator.h"
 #include "app/textbox.h"
@@ -26,7 +25,6 @@
 frm::frm(const Clock& clock, QWidget* parent)
     : QMainWindow(parent)
     , m_form(new TwipsForm(this))
-    , m_zoom(new BoardZoom(*m_form, *this))
     , m_pause(clock, [this] { return pace(); })
     , m_worksheets{WorksheetBinding(0, m_form->controls().numbers[0], m_pause),
                    WorksheetBinding(1, m_form->controls().numbers[1], m_pause)}
@@ -36,23 +34,12 @@ frm::frm(const Clock& clock, QWidget* parent)
     setObjectName(QStringLiteral("frm"));
     setWindowTitle(translated("Descomposició factorial"));
     setCentralWidget(m_form);
+    new BoardZoom(*m_form, *this);
     createMenus();
     m_exercici =
         new ExerciseMenu(*this, *m_form, m_worksheets, m_results, [this] { comencarClicked(); });
     m_practice = new PracticeSession(*m_form, m_worksheets, *m_announcer);
-    m_exercici->menu()->addSeparator();
-    m_practicar = m_exercici->addItem(QT_TRANSLATE_NOOP("frm", "practicar"), "mnupracticar", {});
-    m_practicar->setCheckable(true);
-    connect(m_practicar, &QAction::toggled, this, &frm::practicarToggled);
-    QAction* underline = m_exercici->addItem(QT_TRANSLATE_NOOP("frm", "subratllar les marques"),
-                                             "mnusubratllar", {});
-    underline->setCheckable(true);
-    connect(underline, &QAction::toggled, this, [this](bool on) {
-        for (const WorksheetBinding& binding : m_worksheets)
-            for (int k = 0; k < factorRowSize; ++k)
-                for (TextBox* box : {binding.controls.bases[k], binding.controls.exponents[k]})
-                    box->setUnderlinesMark(on);
-    });
+    addPupilItems();
     m_pause.setWaitObserver(
         [this](StepPause::Waiting waiting) { m_indicator->showWaiting(waiting); });
     for (WorksheetBinding& binding : m_worksheets)
@@ -66,6 +53,23 @@ frm::frm(const Clock& clock, QWidget* parent)
 }
 
 frm::~frm() = default;
+
+void frm::addPupilItems() {
+    m_exercici->menu()->addSeparator();
+    QAction* practicar =
+        m_exercici->addItem(QT_TRANSLATE_NOOP("frm", "practicar"), "mnupracticar", {});
+    practicar->setCheckable(true);
+    connect(practicar, &QAction::toggled, this, &frm::practicarToggled);
+    QAction* underline = m_exercici->addItem(QT_TRANSLATE_NOOP("frm", "subratllar les marques"),
+                                             "mnusubratllar", {});
+    underline->setCheckable(true);
+    connect(underline, &QAction::toggled, this, [this](bool on) {
+        for (const WorksheetBinding& binding : m_worksheets)
+            for (int k = 0; k < factorRowSize; ++k)
+                for (TextBox* box : {binding.controls.bases[k], binding.controls.exponents[k]})
+                    box->setUnderlinesMark(on);
+    });
+}
 
 const Clock& frm::localClock() {
     static const LocalClock clock;

@@ -40,6 +40,8 @@ protected:
 
 private:
     void createMenus();
+    // "practicar" and "subratllar les marques", at the end of the menu exercici.
+    void addPupilItems();
     void connectWorksheet(WorksheetBinding& binding);
     void connectComparisons();
     // F11 switches full screen on and off; Esc also leaves it.
@@ -55,7 +57,6 @@ private:
     Pace pace() const;
 
     TwipsForm* m_form;
-    BoardZoom* m_zoom;
     QAction* m_comencar = nullptr;
     QAction* m_lent = nullptr;
     QAction* m_rapid = nullptr;
@@ -68,6 +69,5 @@ private:
     RunIndicator* m_indicator;
     ExerciseMenu* m_exercici = nullptr;
     PracticeSession* m_practice = nullptr;
-    QAction* m_practicar = nullptr;
     bool m_running = false;
 };

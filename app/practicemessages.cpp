@@ -68,22 +68,17 @@ QString ladderRight(const LadderAnswer& answer) {
              shownNumber(answer.rightAnswer));
 }
 
-QString ordinalBase(int pair) {
-    static const char* const names[] = {
-        QT_TRANSLATE_NOOP("frm", "primera"),  QT_TRANSLATE_NOOP("frm", "segona"),
-        QT_TRANSLATE_NOOP("frm", "tercera"),  QT_TRANSLATE_NOOP("frm", "quarta"),
-        QT_TRANSLATE_NOOP("frm", "cinquena"), QT_TRANSLATE_NOOP("frm", "sisena"),
-        QT_TRANSLATE_NOOP("frm", "setena")};
-    return translated(names[std::clamp(pair, 0, factorRowSize - 1)]);
-}
-
-QString ordinalExponent(int pair) {
-    static const char* const names[] = {
-        QT_TRANSLATE_NOOP("frm", "primer"), QT_TRANSLATE_NOOP("frm", "segon"),
-        QT_TRANSLATE_NOOP("frm", "tercer"), QT_TRANSLATE_NOOP("frm", "quart"),
-        QT_TRANSLATE_NOOP("frm", "cinquè"), QT_TRANSLATE_NOOP("frm", "sisè"),
-        QT_TRANSLATE_NOOP("frm", "setè")};
-    return translated(names[std::clamp(pair, 0, factorRowSize - 1)]);
+// "primera" for a base, "primer" for an exponent: the pair's place, in the word's gender.
+QString ordinal(int pair, bool feminine) {
+    static const char* const names[][2] = {
+        {QT_TRANSLATE_NOOP("frm", "primer"), QT_TRANSLATE_NOOP("frm", "primera")},
+        {QT_TRANSLATE_NOOP("frm", "segon"), QT_TRANSLATE_NOOP("frm", "segona")},
+        {QT_TRANSLATE_NOOP("frm", "tercer"), QT_TRANSLATE_NOOP("frm", "tercera")},
+        {QT_TRANSLATE_NOOP("frm", "quart"), QT_TRANSLATE_NOOP("frm", "quarta")},
+        {QT_TRANSLATE_NOOP("frm", "cinquè"), QT_TRANSLATE_NOOP("frm", "cinquena")},
+        {QT_TRANSLATE_NOOP("frm", "sisè"), QT_TRANSLATE_NOOP("frm", "sisena")},
+        {QT_TRANSLATE_NOOP("frm", "setè"), QT_TRANSLATE_NOOP("frm", "setena")}};
+    return translated(names[std::clamp(pair, 0, factorRowSize - 1)][feminine]);
 }
 
 QString wrongExponent(const RowCheck& check) {
@@ -161,7 +156,7 @@ QString factorRowMessage(const RowCheck& check) {
     case RowMistake::None:
         return rowRight(check);
     case RowMistake::BaseNotANumber:
-        return translated("La %1 base no és un nombre enter.").arg(ordinalBase(check.pair));
+        return translated("La %1 base no és un nombre enter.").arg(ordinal(check.pair, true));
     case RowMistake::BaseNotPrime:
         return translated("%1 no és primer.").arg(shownNumber(prime));
     case RowMistake::NotDivisor:
@@ -173,12 +168,12 @@ QString factorRowMessage(const RowCheck& check) {
                            translated("El %1 hi és dues vegades: escriu cada primer un sol cop."),
                            translated("L'%1 hi és dues vegades: escriu cada primer un sol cop."));
     case RowMistake::ExponentWithoutBase:
-        return translated("El %1 exponent no té base.").arg(ordinalExponent(check.pair));
+        return translated("El %1 exponent no té base.").arg(ordinal(check.pair, false));
     case RowMistake::ExponentNotWhole:
         return translated(
                    "El %1 exponent ha de ser un nombre enter més gran que 0; si el deixes buit, "
                    "val 1.")
-            .arg(ordinalExponent(check.pair));
+            .arg(ordinal(check.pair, false));
     case RowMistake::WrongExponent:
         return wrongExponent(check);
     case RowMistake::Missing:

@@ -5,7 +5,6 @@
 #include "app/colours.h"
 #include "app/picturearea.h"
 #include "app/practicemessages.h"
-#include "app/resultline.h"
 #include "app/textbox.h"
 #include "app/twipsform.h"
 
@@ -294,8 +293,8 @@ void PracticeSession::placeAnswer() {
 }
 
 void PracticeSession::say(const QString& message, bool right) {
-    ResultLine* line = m_form.controls().practice.message;
-    line->setLine(message);
+    CaptionLabel* line = m_form.controls().practice.message;
+    line->setCaption(message);
     // The pupil's focus is on the answer: a screen reader hears the message only if told.
     m_announcer.announce(message);
     QPalette colours = line->palette();
@@ -304,7 +303,7 @@ void PracticeSession::say(const QString& message, bool right) {
 }
 
 void PracticeSession::showScore() {
-    m_form.controls().practice.score->setLine(m_on ? scoreLine(m_score) : QString());
+    m_form.controls().practice.score->setCaption(m_on ? scoreLine(m_score) : QString());
 }
 
 bool PracticeSession::eventFilter(QObject* watched, QEvent* event) {

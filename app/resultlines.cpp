@@ -1,7 +1,7 @@
 #include "app/resultlines.h"
 
 #include "app/announcer.h"
-#include "app/resultline.h"
+#include "app/captionlabel.h"
 #include "app/shownnumbers.h"
 #include "app/translated.h"
 #include "worksheet/results.h"
@@ -15,7 +15,7 @@ std::optional<qint64> decomposedNumber(const WorksheetBinding& number) {
     return valueOf(powersOf(number.worksheet));
 }
 
-ResultLines::ResultLines(ResultLine& mcd, ResultLine& mcm,
+ResultLines::ResultLines(CaptionLabel& mcd, CaptionLabel& mcm,
                          const std::array<WorksheetBinding, 2>& numbers, Announcer& announcer)
     : m_mcd(mcd)
     , m_mcm(mcm)
@@ -64,6 +64,6 @@ void ResultLines::show() {
         // A screen reader hears a line as it is written.
         if (!text.isEmpty() && text != line->text())
             m_announcer.announce(text);
-        line->setLine(text);
+        line->setCaption(text);
     }
 }

@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-class ResultLine;
+class CaptionLabel;
 
 // The number a worksheet has decomposed since the last "començar", if it has.
 std::optional<qint64> decomposedNumber(const WorksheetBinding& number);
@@ -20,8 +20,8 @@ class Announcer;
 
 class ResultLines {
 public:
-    ResultLines(ResultLine& mcd, ResultLine& mcm, const std::array<WorksheetBinding, 2>& numbers,
-                Announcer& announcer);
+    ResultLines(CaptionLabel& mcd, CaptionLabel& mcm,
+                const std::array<WorksheetBinding, 2>& numbers, Announcer& announcer);
 
     void setShown(bool shown);
     // After "m.c.d." and "m.c.m" have marked their powers.
@@ -33,8 +33,8 @@ private:
     QString line(const char* name, const Powers& powers) const;
     void show();
 
-    ResultLine& m_mcd;
-    ResultLine& m_mcm;
+    CaptionLabel& m_mcd;
+    CaptionLabel& m_mcm;
     const std::array<WorksheetBinding, 2>& m_numbers;
     Announcer& m_announcer;
     QString m_mcdLine;

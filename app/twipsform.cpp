@@ -4,7 +4,6 @@
 #include "app/colours.h"
 #include "app/lineshape.h"
 #include "app/picturearea.h"
-#include "app/resultline.h"
 #include "app/textbox.h"
 #include "app/translated.h"
 #include "app/twipslayout.h"
@@ -86,7 +85,7 @@ QWidget* createWidget(const ControlRow& row, QWidget* parent) {
     case Role::McmLine:
     case Role::Message:
     case Role::Score: {
-        auto* line = new ResultLine(parent);
+        auto* line = new CaptionLabel(parent);
         line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         line->setWordWrap(row.role == Role::Message);
         const Colour colour = row.role == Role::McdLine   ? colours::divisorMark
@@ -165,7 +164,7 @@ void TwipsForm::keep(QWidget* control, const ControlRow& row) {
     case Role::Message:
     case Role::Score:
         (row.role == Role::Message ? practice.message : practice.score) =
-            static_cast<ResultLine*>(control);
+            static_cast<CaptionLabel*>(control);
         return;
     case Role::Check:
         practice.check = static_cast<QPushButton*>(control);
@@ -175,7 +174,7 @@ void TwipsForm::keep(QWidget* control, const ControlRow& row) {
     }
     if (row.role == Role::McdLine || row.role == Role::McmLine) {
         (row.role == Role::McdLine ? m_controls.lblmcd : m_controls.lblmcm) =
-            static_cast<ResultLine*>(control);
+            static_cast<CaptionLabel*>(control);
         return;
     }
     if (row.number < 0) {

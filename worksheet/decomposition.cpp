@@ -74,10 +74,9 @@ float ladderX(int digitCount) {
     return static_cast<float>(720 - 90 * digitCount);
 }
 
-void printQuotient(Worksheet& worksheet, WorksheetControls& controls) {
-    calcular(worksheet);
-    controls.setPrintX(Column::Quotients, ladderX(worksheet.digitCount));
-    controls.print(Column::Quotients, printedText(worksheet.number));
+void printQuotient(double quotient, WorksheetControls& controls) {
+    controls.setPrintX(Column::Quotients, ladderX(digitCountOf(quotient)));
+    controls.print(Column::Quotients, printedText(quotient));
 }
 
 RunOutcome descomposar(Worksheet& ws, WorksheetControls& controls, const InputCheck& accepted,
@@ -90,7 +89,8 @@ RunOutcome descomposar(Worksheet& ws, WorksheetControls& controls, const InputCh
                           f.divisorCount == 0 ? 0 : f.divisors[f.divisorCount - 1]);
     controls.clear(Column::Quotients);
     controls.clear(Column::Divisors);
-    printQuotient(ws, controls);
+    calcular(ws);
+    printQuotient(ws.number, controls);
     for (int i = 0; i < f.divisorCount; ++i) {
         const std::int32_t divisor = f.divisors[i];
         ws.factors[ws.factorCount++] = static_cast<std::int16_t>(divisor);
@@ -100,7 +100,8 @@ RunOutcome descomposar(Worksheet& ws, WorksheetControls& controls, const InputCh
         ws.number /= divisor;
         if (!controls.pause())
             return RunOutcome::Stopped;
-        printQuotient(ws, controls);
+        calcular(ws);
+        printQuotient(ws.number, controls);
     }
     if (ws.factorCount > 0)
         groupIntoPowers(ws);

@@ -15,9 +15,8 @@ void calcular(Worksheet& worksheet);
 // The quotient column's print x that right-aligns a quotient of that many digits.
 float ladderX(int digitCount);
 
-// Prints the worksheet's current number as the next line of its quotient column,
-// right-aligned by its digits.
-void printQuotient(Worksheet& worksheet, WorksheetControls& controls);
+// Prints a quotient as the next line of the quotient column, right-aligned by its digits.
+void printQuotient(double quotient, WorksheetControls& controls);
 
 enum class RunOutcome {
     Completed,

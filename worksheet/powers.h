@@ -15,3 +15,12 @@ using Powers = std::vector<Power>;
 inline bool operator==(const Power& a, const Power& b) {
     return a.prime == b.prime && a.exponent == b.exponent;
 }
+
+// The exponent of the prime among the powers: 0 when it is not there.
+int exponentOf(const Powers& powers, std::int32_t prime);
+
+// The number the powers multiply to: 1 for none.
+std::int64_t valueOf(const Powers& powers);
+
+// In ascending order of prime, as a factor row writes them.
+void sortByPrime(Powers& powers);

@@ -1,6 +1,7 @@
 #include "worksheet/practiceanswer.h"
 
 #include "worksheet/conversions.h"
+#include "worksheet/factorisation.h"
 
 #include <limits>
 
@@ -19,13 +20,6 @@ std::optional<std::int32_t> readAnswer(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::int32_t smallestPrimeDivisor(std::int32_t n) {
-    for (std::int32_t d = 2; static_cast<std::int64_t>(d) * d <= n; ++d)
-        if (n % d == 0)
-            return d;
-    return n;
-}
-
 bool isPrime(std::int32_t n) {
-    return n >= 2 && smallestPrimeDivisor(n) == n;
+    return n >= 2 && factorise(n).divisorCount == 1;
 }

@@ -25,7 +25,4 @@ struct Attempt {
 // which no answer about a number the program takes can reach.
 std::optional<std::int32_t> readAnswer(std::string_view text);
 
-// The smallest prime that divides n, for n of 2 or more; n itself when n is prime.
-std::int32_t smallestPrimeDivisor(std::int32_t n);
-
 bool isPrime(std::int32_t n);

@@ -2,22 +2,12 @@
 
 #include "worksheet/conversions.h"
 #include "worksheet/decomposition.h"
-#include "worksheet/factorisation.h"
 
 #include <cassert>
 
-namespace {
-
-// Quotients are printed as the demonstration prints them, right-aligned by their digits.
-void printQuotient(std::int32_t quotient, WorksheetControls& controls) {
-    controls.setPrintX(Column::Quotients, ladderX(digitCountOf(quotient)));
-    controls.print(Column::Quotients, printedText(quotient));
-}
-
-} // namespace
-
 PracticeLadder::PracticeLadder(std::int32_t number)
     : m_number(number)
+    , m_ladder(factorise(number))
     , m_quotient(number)
     , m_place(number == 1 ? LadderPlace::Done : LadderPlace::Divisor) {
     assert(number >= 1);
@@ -25,9 +15,9 @@ PracticeLadder::PracticeLadder(std::int32_t number)
 
 void PracticeLadder::start(WorksheetControls& controls) const {
     // The window sizes and spaces the ladder for all its lines, as for a demonstration.
-    const Factorisation ladder = factorise(m_number);
-    controls.expectLadder(ladder.divisorCount + 1, m_number,
-                          ladder.divisorCount == 0 ? 0 : ladder.divisors[ladder.divisorCount - 1]);
+    controls.expectLadder(
+        m_ladder.divisorCount + 1, m_number,
+        m_ladder.divisorCount == 0 ? 0 : m_ladder.divisors[m_ladder.divisorCount - 1]);
     controls.clear(Column::Quotients);
     controls.clear(Column::Divisors);
     printQuotient(m_number, controls);
@@ -62,7 +52,7 @@ LadderAnswer PracticeLadder::placeNow() const {
     place.place = m_place;
     place.quotient = m_quotient;
     if (m_place == LadderPlace::Divisor) {
-        place.rightAnswer = smallestPrimeDivisor(m_quotient);
+        place.rightAnswer = rightDivisor();
     } else if (m_place == LadderPlace::Quotient) {
         place.divisor = m_divisors.back();
         place.rightAnswer = m_quotient / place.divisor;
@@ -90,7 +80,7 @@ LadderMistake PracticeLadder::mistakeIn(const LadderAnswer& answer, bool read) c
 LadderHint PracticeLadder::hint() const {
     if (m_place == LadderPlace::Quotient)
         return LadderHint::DoTheDivision;
-    switch (smallestPrimeDivisor(m_quotient)) {
+    switch (rightDivisor()) {
     case 2:
         return LadderHint::RuleOfTwo;
     case 3:

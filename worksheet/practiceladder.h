@@ -1,5 +1,6 @@
 #pragma once
 
+#include "worksheet/factorisation.h"
 #include "worksheet/practiceanswer.h"
 #include "worksheet/worksheetcontrols.h"
 
@@ -77,7 +78,11 @@ private:
     LadderHint hint() const;
     void write(std::int32_t value, WorksheetControls& controls);
 
+    // The ladder's right divisor at each step, factorised once.
+    std::int32_t rightDivisor() const { return m_ladder.divisors[m_divisors.size()]; }
+
     std::int32_t m_number;
+    Factorisation m_ladder;
     std::int32_t m_quotient;
     std::vector<std::int32_t> m_divisors;
     LadderPlace m_place;

@@ -17,13 +17,6 @@ struct Finding {
     std::int32_t prime = 0;
 };
 
-int exponentOf(const Powers& row, std::int32_t prime) {
-    for (const Power& power : row)
-        if (power.prime == prime)
-            return power.exponent;
-    return 0;
-}
-
 bool markedIn(const std::vector<Marked>& marks, int row, std::int32_t prime) {
     return std::any_of(marks.begin(), marks.end(), [&](const Marked& mark) {
         return mark.row == row && mark.power.prime == prime;
@@ -109,14 +102,10 @@ MarksCheck PracticeMarks::check(const std::vector<bool>& firstMarks,
         result.attempt.outcome = AnswerOutcome::Wrong;
         return result;
     }
-    result.value = 1;
-    for (const Marked& mark : marks) {
+    for (const Marked& mark : marks)
         result.powers.push_back(mark.power);
-        for (int i = 0; i < mark.power.exponent; ++i)
-            result.value *= mark.power.prime;
-    }
-    std::sort(result.powers.begin(), result.powers.end(),
-              [](const Power& a, const Power& b) { return a.prime < b.prime; });
+    sortByPrime(result.powers);
+    result.value = valueOf(result.powers);
     result.attempt.outcome = m_done ? AnswerOutcome::NotAsked : AnswerOutcome::Right;
     m_done = true;
     return result;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "worksheet/practiceanswer.h"
 #include "worksheet/powers.h"
+#include "worksheet/practiceanswer.h"
 
 #include <cstdint>
 #include <vector>

@@ -4,13 +4,6 @@
 
 namespace {
 
-int exponentOf(const Powers& powers, std::int32_t prime) {
-    for (const Power& power : powers)
-        if (power.prime == prime)
-            return power.exponent;
-    return 0;
-}
-
 // Each prime of either number once, with the exponent `pick` chooses from the two
 // numbers' exponents (0 where a number lacks it); a prime whose pick is 0 is left out.
 template <typename Pick>
@@ -25,8 +18,7 @@ Powers combined(const Worksheet& first, const Worksheet& second, Pick pick) {
                 result.push_back({power.prime, exponent});
         }
     }
-    std::sort(result.begin(), result.end(),
-              [](const Power& x, const Power& y) { return x.prime < y.prime; });
+    sortByPrime(result);
     return result;
 }
 
@@ -37,14 +29,6 @@ Powers powersOf(const Worksheet& worksheet) {
     for (int k = 0; k < worksheet.distinctPrimeCount(); ++k)
         powers.push_back({worksheet.primes[k], worksheet.exponents[k]});
     return powers;
-}
-
-std::int64_t valueOf(const Powers& powers) {
-    std::int64_t value = 1;
-    for (const Power& power : powers)
-        for (int i = 0; i < power.exponent; ++i)
-            value *= power.prime;
-    return value;
 }
 
 Powers commonDivisorPowers(const Worksheet& first, const Worksheet& second) {

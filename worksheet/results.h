@@ -8,9 +8,6 @@
 // The powers of a decomposed number, as its factor row shows them: none for 1.
 Powers powersOf(const Worksheet& worksheet);
 
-// The number those powers multiply to: 1 for none.
-std::int64_t valueOf(const Powers& powers);
-
 // The greatest common divisor of two decomposed numbers, as "m.c.d." marks it: every prime
 // both have, with the smaller exponent, in ascending order; none when they share no prime.
 Powers commonDivisorPowers(const Worksheet& first, const Worksheet& second);
