@@ -54,6 +54,8 @@ public:
     // In practice the pupil writes the ladders, rows and marks: the window is held only to
     // what every stage of them must keep, not to one expected state.
     bool practising() const { return m_practising; }
+    bool resultsShown() const { return m_resultsShown; }
+    Level level() const { return m_level; }
 
     // What a click on that number's "descomposar" would do now.
     Click decomposeOutcome(int n) const;
@@ -67,6 +69,8 @@ public:
     void newExercise(const ExercisePair& pair);
     void setSpeed(const QString& item) { m_speed = item; }
     void toggleResults() { m_resultsShown = !m_resultsShown; }
+    // A level leaves the typed numbers as they are.
+    void setLevel(Level level) { m_level = level; }
     void togglePractice() {
         comencar();
         m_practising = !m_practising;
@@ -79,5 +83,6 @@ private:
     QString m_speed = QStringLiteral("mnulent");
     bool m_resultsShown = false;
     bool m_practising = false;
+    Level m_level = Level::Easy;
     std::array<std::pair<QString, QString>, 2> m_lines;
 };

@@ -154,31 +154,36 @@ void FrmTest::factor_boxes_open_with_the_window_text_colour() {
     QCOMPARE(box->textColour(), Colour(0x80000008));
 }
 
-void FrmTest::the_menu_bar_offers_comencar_then_velocitat_with_lent_checked() {
-    const QList<QAction*> items = window().menuBar()->actions();
-    QCOMPARE(items.size(), 3);
-    QCOMPARE(items[0]->text(), QStringLiteral("començar"));
-    QCOMPARE(items[0]->objectName(), QStringLiteral("mnucomençar"));
-    QVERIFY(!items[0]->menu());
-    QCOMPARE(items[1]->text(), QStringLiteral("velocitat"));
-    QCOMPARE(items[1]->objectName(), QStringLiteral("mnuvelocitat"));
+void FrmTest::the_menus_offer_their_items_in_order_data() {
+    // Each item: its name, its caption, its mark if it has one, its keys if any; "-" a
+    // separator.
+    QTest::addColumn<QString>("items");
+    QTest::newRow("the bar") << "mnucomençar començar | mnuvelocitat velocitat | mnuexercici "
+                                "exercici";
+    QTest::newRow("mnuvelocitat") << "mnulent lent [x] | mnurapid ràpid [ ] | mnupasapas pas a "
+                                     "pas [ ]";
+    QTest::newRow("mnuexercici")
+        << "mnunouexercici nou exercici Ctrl+N | mnunivell nivell | mnuresultats mostrar els "
+           "resultats [ ] | - | mnucopiar copiar la imatge | mnudesar desar la imatge… Ctrl+S | "
+           "mnuimprimir imprimir… Ctrl+P | - | mnupracticar practicar [ ] | mnusubratllar "
+           "subratllar les marques [ ]";
+    QTest::newRow("mnunivell")
+        << "mnufacil fàcil [x] | mnumitja mitjà [ ] | mnudificil difícil [ ]";
+}
 
-    QVERIFY(items[1]->menu());
-    const QList<QAction*> speeds = items[1]->menu()->actions();
-    QCOMPARE(speeds.size(), 3);
-    QCOMPARE(speeds[0]->text(), QStringLiteral("lent"));
-    QCOMPARE(speeds[0]->objectName(), QStringLiteral("mnulent"));
-    QVERIFY(speeds[0]->isCheckable());
-    QVERIFY(speeds[0]->isChecked());
-    QCOMPARE(speeds[1]->text(), QStringLiteral("ràpid"));
-    QCOMPARE(speeds[1]->objectName(), QStringLiteral("mnurapid"));
-    QVERIFY(speeds[1]->isCheckable());
-    QVERIFY(!speeds[1]->isChecked());
-    QCOMPARE(speeds[2]->text(), QStringLiteral("pas a pas"));
-    QCOMPARE(speeds[2]->objectName(), QStringLiteral("mnupasapas"));
-    QVERIFY(speeds[2]->isCheckable());
-    QVERIFY(!speeds[2]->isChecked());
-    QCOMPARE(items[2]->objectName(), QStringLiteral("mnuexercici"));
+void FrmTest::the_menus_offer_their_items_in_order() {
+    QFETCH(QString, items);
+    const QString menu = QLatin1String(QTest::currentDataTag());
+    QStringList shown;
+    for (const QAction* item : menu == "the bar" ? window().menuBar()->actions()
+                                                 : m_driver->action(menu)->menu()->actions()) {
+        shown << (item->isSeparator() ? "-" : item->objectName() + ' ' + item->text());
+        if (item->isCheckable())
+            shown.last() += item->isChecked() ? " [x]" : " [ ]";
+        if (!item->shortcut().isEmpty())
+            shown.last() += ' ' + item->shortcut().toString();
+    }
+    QCOMPARE(shown.join(" | "), items);
 }
 
 void FrmTest::the_first_number_box_has_the_focus_when_the_window_opens() {

@@ -19,7 +19,8 @@ private slots:
     void controls_open_with_their_design_content_and_enabled_state();
     void factor_boxes_open_with_the_window_text_colour_data();
     void factor_boxes_open_with_the_window_text_colour();
-    void the_menu_bar_offers_comencar_then_velocitat_with_lent_checked();
+    void the_menus_offer_their_items_in_order_data();
+    void the_menus_offer_their_items_in_order();
     void the_first_number_box_has_the_focus_when_the_window_opens();
     void tab_goes_through_the_number_boxes_and_commands_in_design_order();
 

@@ -57,7 +57,6 @@ void MonkeyWindowTest::init() {
     m_window = std::make_unique<frm>();
     m_window->seedExercises(seed());
     m_exercises.emplace(seed());
-    m_level = Level::Easy;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_driver = std::make_unique<WindowDriver>(*m_window);
@@ -247,9 +246,10 @@ bool MonkeyWindowTest::chooseItem(Action action) {
     const QString item = QLatin1String(items[int(action) - int(Action::Lent)]);
     const QString menu = speed ? QStringLiteral("mnuvelocitat") : QStringLiteral("mnuexercici");
     if (action == Action::Nivell) {
-        m_level = Level(m_random.bounded(3));
-        log(QLatin1String(levels[int(m_level)]));
-        m_driver->chooseNested(QLatin1String(levels[int(m_level)]), item, menu);
+        const Level level = Level(m_random.bounded(3));
+        log(QLatin1String(levels[int(level)]));
+        m_driver->chooseNested(QLatin1String(levels[int(level)]), item, menu);
+        m_expected.setLevel(level);
         return true;
     }
     log(item);
@@ -260,8 +260,11 @@ bool MonkeyWindowTest::chooseItem(Action action) {
         m_expected.toggleResults();
     else if (action == Action::Practicar)
         m_expected.togglePractice();
-    else if (action == Action::NouExercici)
-        m_expected.newExercise(m_exercises->next(m_level));
+    if (action == Action::NouExercici) {
+        // The generator's next pair of the level, typed in after all "començar" does.
+        m_expected.newExercise(m_exercises->next(m_expected.level()));
+        ++m_seen.exercises[int(m_expected.level())];
+    }
     return true;
 }
 
@@ -399,6 +402,8 @@ void MonkeyWindowTest::random_actions_keep_the_window_consistent() {
         QVERIFY(m_seen.lines > 0);
         QVERIFY(m_seen.answers > 0);
         QVERIFY(m_seen.writtenRows > 0);
+        for (const int exercises : m_seen.exercises)
+            QVERIFY(exercises > 0);
     }
 }
 

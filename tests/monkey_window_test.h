@@ -74,7 +74,6 @@ private:
     ModalCloser m_closer;
     QRandomGenerator m_random;
     std::optional<ExerciseGenerator> m_exercises;
-    Level m_level = Level::Easy;
     struct Seen {
         int decomposed = 0;
         int refused = 0;
@@ -82,6 +81,7 @@ private:
         int red = 0;
         int blue = 0;
         int lines = 0;
+        std::array<int, 3> exercises{}; // "nou exercici" in each level
         int answers = 0;
         int writtenRows = 0; // states in practice with a row the pupil got right
     } m_seen;

@@ -280,20 +280,4 @@ TEST(Practice, marks_by_the_rules_give_the_gcd_and_lcm) {
     }
 }
 
-struct Reading {
-    const char* typed;
-    std::int64_t value; // -1: not a number
-};
-
-TEST(Practice, answers_are_read_as_plain_whole_numbers) {
-    // clang-format off
-    const Reading table[] = {{"250", 250}, {" \t7\n", 7}, {"0", 0}, {"0000000000000000000012", 12},
-        {"2147483647", 2147483647}, {"2147483648", -1}, {"99999999999999999999999", -1},
-        {"", -1}, {"  ", -1}, {"-3", -1}, {"+3", -1}, {"2.5", -1}, {"3.", -1}, {"2 5", -1},
-        {"1e3", -1}, {"&H10", -1}, {"5a", -1}, {"\r5", -1}, {"٣", -1}};
-    // clang-format on
-    for (const Reading& r : table)
-        EXPECT_EQ(readAnswer(r.typed).value_or(-1), r.value) << r.typed;
-}
-
 } // namespace

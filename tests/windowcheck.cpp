@@ -42,6 +42,13 @@ QString commandDifference(const ExpectedWindow& expected, const WindowDriver& dr
     for (const char* speed : {"mnulent", "mnurapid", "mnupasapas"})
         if (driver.action(speed)->isChecked() != (expected.speed() == QLatin1String(speed)))
             return QStringLiteral("the speed marks are not those of the last speed chosen");
+    const char* const levels[] = {"mnufacil", "mnumitja", "mnudificil"};
+    for (int level = 0; level < 3; ++level)
+        if (driver.action(levels[level])->isChecked() != (expected.level() == Level(level)))
+            return QStringLiteral("the level marks are not those of the last level chosen");
+    if (driver.action("mnuresultats")->isChecked() != expected.resultsShown() ||
+        driver.action("mnupracticar")->isChecked() != expected.practising())
+        return QStringLiteral("the marks of mostrar els resultats or practicar are wrong");
     for (int which = 0; which < 2; ++which) {
         const QString shown = driver.control<QLabel>(which == 0 ? "lblmcd" : "lblmcm")->text();
         const auto [start, end] = expected.line(which);
